@@ -1,0 +1,24 @@
+// Number text in the user's locale: the one reader behind every check and the
+// conversion, exact rounding to thousandths, and the writer of the results.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "gauge.h"
+
+namespace gauge {
+
+// Reads blanks, sign, digits with group separators, decimal separator, an
+// E/D exponent and blanks; anything else is not a number. Magnitudes beyond a
+// double saturate to the largest finite or smallest positive double.
+std::optional<double> ReadNumber(std::string_view text, const NumberFormat& format);
+
+// Nearest multiple of 0.001 to the exact value of x; exact halves go to even.
+double RoundToThousandths(double x);
+
+// Plain decimal digits with the given separator, no trailing zeros, never "-0".
+std::string WriteNumber(double x, std::string_view decimalSeparator);
+
+}  // namespace gauge
