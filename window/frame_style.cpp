@@ -1,0 +1,40 @@
+#include "frame_style.h"
+
+#include <qdrawutil.h>
+
+#include <QPainter>
+#include <QStyleOptionGroupBox>
+
+namespace velkiro {
+
+void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !frame) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    constexpr int kCaptionIndent = 6;
+    constexpr int kCaptionPadding = 2;
+    QRect outline = frame->rect.adjusted(0, 0, -1, -1);
+    QRect caption;
+    if (!frame->text.isEmpty()) {
+        const QFontMetrics& metrics = frame->fontMetrics;
+        caption =
+            QRect(kCaptionIndent, 0, metrics.horizontalAdvance(frame->text) + 2 * kCaptionPadding,
+                  metrics.height());
+        outline.setTop(metrics.height() / 2);
+    }
+    painter->save();
+    painter->setClipRegion(QRegion(frame->rect).subtracted(caption));
+    qDrawShadeRect(painter, outline, frame->palette, true, 1);
+    painter->restore();
+    if (!caption.isEmpty()) {
+        QPalette palette = frame->palette;
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+        drawItemText(painter, caption, Qt::AlignCenter, palette, frame->state & State_Enabled,
+                     frame->text, QPalette::WindowText);
+    }
+}
+
+}  // namespace velkiro
