@@ -9,6 +9,10 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     locales
 )
+# What only the tests need: packaging checks.
+test_packages=(
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+)
 
 install_missing() {
     local missing=() package
