@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -19,10 +20,16 @@ constexpr long long kOrderLimit = 400;
 // Exponent digits beyond this add nothing but overflow risk.
 constexpr long long kExponentCap = 1'000'000'000'000;
 
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // Value of the digit string (integer digits first) times 10^exponent.
 double Magnitude(std::string digits, std::size_t integerCount, long long exponent) {
     const std::size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos) return 0.0;
+    const std::size_t last = digits.find_last_not_of('0');
 
     // The value lies in [10^(order-1), 10^order).
     const long long order =
@@ -30,8 +37,21 @@ double Magnitude(std::string digits, std::size_t integerCount, long long exponen
     if (order > kOrderLimit) return std::numeric_limits<double>::max();
     if (order < -kOrderLimit) return std::numeric_limits<double>::denorm_min();
 
-    // Hand std::from_chars the plain scientific form d.ddd...e(order-1): only
-    // text it has been given by us, so nothing beyond our grammar gets through.
+    // Up to 15 significant digits and a small power of ten: both are exact
+    // doubles, so one multiplication or division rounds correctly.
+    const std::size_t significant = last - first + 1;
+    const long long scale = order - static_cast<long long>(significant);
+    if (significant <= 15 && scale >= -22 && scale <= 22) {
+        long long mantissa = 0;
+        for (std::size_t i = first; i <= last; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
+        const double power = kExactPowersOfTen[scale < 0 ? -scale : scale];
+        return scale < 0 ? static_cast<double>(mantissa) / power
+                         : static_cast<double>(mantissa) * power;
+    }
+
+    // Otherwise std::from_chars, on the plain scientific form d.ddd...e(order-1)
+    // that we build ourselves, so nothing beyond our grammar gets through.
+    digits.erase(last + 1);
     digits.erase(0, first);
     if (digits.size() > 1) digits.insert(1, 1, '.');
     digits += 'e';
@@ -101,30 +121,48 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
     return negative ? -magnitude : magnitude;
 }
 
+// Beyond this magnitude a double's spacing exceeds 0.002, so the nearest
+// multiple of 0.001 always rounds back to the same double.
+constexpr double kWholeThousandths = 0x1p43;
+
 double RoundToThousandths(double x) {
-    // std::to_chars with a precision rounds the exact binary value, ties to
-    // even, which scaling by 1000 in floating point would not.
-    char buffer[400];  // a double has at most 309 integer digits
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
-    double rounded = 0.0;
-    std::from_chars(buffer, written.ptr, rounded);
+    if (!(std::fabs(x) < kWholeThousandths)) return x;
+    // x * 1000 is product + residual exactly; the residual decides only when
+    // the product alone sits exactly on a half.
+    const double product = x * 1000;
+    const double residual = std::fma(x, 1000, -product);
+    const double below = std::floor(product);
+    const double aboveHalf = (product - below) - 0.5;  // exact
+    bool up = aboveHalf > 0 || (aboveHalf == 0 && residual > 0);
+    if (aboveHalf == 0 && residual == 0) up = std::fmod(below, 2) != 0;  // a true tie: to even
+    const double rounded = (below + (up ? 1 : 0)) / 1000;
     return rounded == 0.0 ? 0.0 : rounded;  // no negative zero
 }
 
 std::string WriteNumber(double x, std::string_view decimalSeparator) {
-    if (x == 0.0) x = 0.0;  // no negative zero
-    // The shortest text that reads back to x: for a value already rounded to
-    // thousandths that is its decimal digits, with no trailing zeros.
-    char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
-    const std::string_view plain(buffer, static_cast<std::size_t>(written.ptr - buffer));
-
-    const std::size_t point = plain.find('.');
-    if (point == std::string_view::npos) return std::string(plain);
-    std::string text(plain.substr(0, point));
-    text += decimalSeparator;
-    text += plain.substr(point + 1);
+    if (!(std::fabs(x) < kWholeThousandths)) {
+        char buffer[400];  // a double has at most 309 integer digits
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
+        return std::string(buffer, written.ptr);
+    }
+    // x is a whole number of thousandths: write that integer with a separator.
+    const long long thousandths = std::llround(x * 1000);
+    const unsigned long long magnitude = std::llabs(thousandths);
+    std::string text = thousandths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 1000);
+    unsigned long long fraction = magnitude % 1000;
+    if (fraction != 0) {
+        int digits = 3;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+        const std::string fractionText = std::to_string(fraction);
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(digits) - fractionText.size(), '0');
+        text += fractionText;
+    }
     return text;
 }
 

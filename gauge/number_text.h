@@ -18,7 +18,8 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
 // Nearest multiple of 0.001 to the exact value of x; exact halves go to even.
 double RoundToThousandths(double x);
 
-// Plain decimal digits with the given separator, no trailing zeros, never "-0".
+// A value rounded to thousandths as plain decimal digits with the given
+// separator: no exponent, no grouping, no trailing zeros, never "-0".
 std::string WriteNumber(double x, std::string_view decimalSeparator);
 
 }  // namespace gauge
