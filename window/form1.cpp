@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
@@ -88,8 +89,11 @@ QFont UiFont(qreal points) {
     static const QString family = QStringLiteral("MS Sans Serif");
 #else
     static const QString family = [] {
-        const int id =
-            QFontDatabase::addApplicationFont(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
+        // The resource lies uncompressed in the executable: FreeType reads it
+        // there, with no copy in memory.
+        const QResource font(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
+        const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
         return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif"));
     }();
 #endif
