@@ -2,12 +2,12 @@
 // microseconds from launch until its first top-level window is mapped and
 // has been asked to paint, and its resident memory (kB) once shown:
 //   map_timer PROGRAM [ARGS...]  ->  "<microseconds> <kB>"
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     xcb_window_t window = XCB_NONE;
     long microseconds = -1;
     while (std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event{
-               xcb_wait_for_event(connection), &std::free}) {
+        xcb_wait_for_event(connection), &std::free}) {
         const uint8_t type = event->response_type & 0x7f;
         if (type == XCB_MAP_NOTIFY && window == XCB_NONE) {
             const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
             window = map->window;
             const uint32_t exposure = XCB_EVENT_MASK_EXPOSURE;
             xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &exposure);
-            xcb_clear_area(connection, 1, window, 0, 0, 0, 0);  // an Expose even if it already painted
+            xcb_clear_area(connection, 1, window, 0, 0, 0,
+                           0);  // an Expose even if it already painted
             xcb_flush(connection);
         } else if (type == XCB_EXPOSE && window != XCB_NONE) {
             microseconds = std::chrono::duration_cast<std::chrono::microseconds>(

@@ -144,7 +144,7 @@ std::string WriteNumber(double x, std::string_view decimalSeparator) {
         char buffer[400];  // a double has at most 309 integer digits
         const auto written =
             std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
-        return std::string(buffer, written.ptr);
+        return {buffer, written.ptr};
     }
     // x is a whole number of thousandths: write that integer with a separator.
     const long long thousandths = std::llround(x * 1000);

@@ -9,9 +9,11 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libbenchmark-dev
     locales
 )
-# What only the tests need: packaging checks.
+# What only the tests need: packaging checks, the sanitizer and fuzzing
+# build (clang), static analysis.
 test_packages=(
     desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+    clang libclang-rt-14-dev clang-tidy
 )
 
 install_missing() {
@@ -28,7 +30,10 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# configure_and_build BUILD_DIR [CMAKE_OPTIONS...]
 configure_and_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKIRO_WERROR=ON "$@"
-    cmake --build build
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKIRO_WERROR=ON "$@"
+    cmake --build "$dir"
 }

@@ -41,7 +41,7 @@ void WindowTest::everyTextFitsItsBox() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     FakedForm window;
-    QWidget* control = window.form.findChild<QWidget*>(name);
+    auto* control = window.form.findChild<QWidget*>(name);
     QVERIFY(control);
     if (text.isEmpty()) {
         if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();

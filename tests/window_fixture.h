@@ -65,9 +65,10 @@ struct SeenBox {
 // Waits, polling, for the next modal QMessageBox, records it and answers it
 // with `answer`. A box that never appears, or that the answer leaves open,
 // is closed by the watchdog so the test fails instead of hanging.
-inline std::shared_ptr<SeenBox> AnswerNextBox(std::function<void(QMessageBox*)> answer) {
+inline std::shared_ptr<SeenBox> AnswerNextBox(const std::function<void(QMessageBox*)>& answer) {
     auto seen = std::make_shared<SeenBox>();
-    auto* poll = new QTimer;
+    auto* poll =
+        new QTimer(QCoreApplication::instance());  // freed with the application at the latest
     auto ticks = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -2,11 +2,12 @@
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <utility>
 
 namespace velkiro {
 
-PictureButton::PictureButton(const QPixmap& picture, const QString& text, QWidget* parent)
-    : QPushButton(text, parent), picture_(picture) {}
+PictureButton::PictureButton(QPixmap picture, const QString& text, QWidget* parent)
+    : QPushButton(text, parent), picture_(std::move(picture)) {}
 
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);

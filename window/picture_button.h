@@ -11,7 +11,7 @@ class PictureButton final : public QPushButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QPixmap& picture, const QString& text, QWidget* parent);
+    PictureButton(QPixmap picture, const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
