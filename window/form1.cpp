@@ -1,8 +1,8 @@
 #include "form1.h"
 
 #include <QFontDatabase>
+#include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -172,7 +172,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberForma
         icon.addFile(QStringLiteral(":/velkiro/velkiro-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFixedSize(kClientTwips / kTwipsPerPixel);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = QApplication::primaryScreen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
     }
@@ -180,7 +180,13 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberForma
     buildControls();
 
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
+    // As in a dialog: a focused button is the one Enter presses and shows
+    // the default frame; anywhere else that is OK.
+    command1->setAutoDefault(false);
     command1->setDefault(true);
+    connect(qApp, &QApplication::focusChanged, command1, [command1](QWidget*, QWidget* now) {
+        command1->setDefault(!qobject_cast<QPushButton*>(now) || now == command1);
+    });
     connect(text1_, &QLineEdit::returnPressed, command1, &QPushButton::click);
     connect(command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
