@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -135,6 +136,12 @@ void WindowTest::startsEmptyWithTheCaretInTheInput() {
     QVERIFY(get("Label3")->accessibleName().isEmpty());
     QCOMPARE(get("Label3")->accessibleDescription(), "Diametro in mm");
     QCOMPARE(get("Label10")->accessibleDescription(), "Sezione in mm quadrati");
+
+    const std::unique_ptr<QMenu> menu(get<QLineEdit>("Text1")->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) entries << action->text().section('\t', 0, 0);
+    QVERIFY2(entries.contains("&Copia") && entries.contains("&Incolla"),
+             qPrintable(entries.join(", ")));
 }
 
 QTEST_MAIN(WindowTest)

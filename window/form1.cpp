@@ -1,7 +1,7 @@
 #include "form1.h"
 
-#include <QFontDatabase>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +16,7 @@
 
 #include "frame_style.h"
 #include "picture_button.h"
+#include "toolkit_texts.h"
 
 namespace velkiro {
 namespace {
@@ -166,6 +167,7 @@ gauge::NumberFormat SystemNumberFormat() {
 Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberFormat, QWidget* parent)
     : QWidget(parent), boxes_(std::move(boxes)), numberFormat_(std::move(numberFormat)) {
     setObjectName(QStringLiteral("Form1"));
+    QApplication::installTranslator(new ToolkitTexts(this));
     setWindowTitle(QStringLiteral("Velkiro - by Sobrenti"));
     QIcon icon;
     for (int size : {16, 32, 48})
