@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # What building, running and testing need on a bare Debian 12.
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libbenchmark-dev
+    qt6-base-dev libgl-dev libbenchmark-dev
     locales
 )
 # What only the tests need: packaging checks, the sanitizer and fuzzing

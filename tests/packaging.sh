@@ -40,7 +40,6 @@ debian-package)
     contents=$(dpkg-deb --contents "$deb")
     grep -q '^ Version: 1.00$' <<<"$info"
     grep '^ Depends:' <<<"$info" | grep -q 'libqt6widgets6'
-    grep '^ Depends:' <<<"$info" | grep -q 'qt6-qpa-plugins'
     grep -q ' ./usr/bin/velkiro$' <<<"$contents"
     grep -q " ./usr/share/applications/$id.desktop$" <<<"$contents"
     grep -q " ./usr/share/metainfo/$id.metainfo.xml$" <<<"$contents"

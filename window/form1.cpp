@@ -157,6 +157,17 @@ QWidget* Create(const Control& control, QWidget* container, QStyle* frameStyle) 
     return nullptr;
 }
 
+QString Warning(gauge::GaugeCheck refusal) {
+    switch (refusal) {
+        case gauge::GaugeCheck::Missing:
+            return QStringLiteral("DATI MANCANTI!");
+        case gauge::GaugeCheck::NotNumber:
+            return QStringLiteral("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
+        default:
+            return QStringLiteral("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
+    }
+}
+
 }  // namespace
 
 gauge::NumberFormat SystemNumberFormat() {
@@ -234,10 +245,7 @@ void Form1::Command1_Click() {
     const gauge::NumberFormat format = numberFormat_();
     const gauge::GaugeCheck check = gauge::CheckGauge(text, format);
     if (check != gauge::GaugeCheck::Accepted) {
-        boxes_->warn(this, check == gauge::GaugeCheck::Missing ? QStringLiteral("DATI MANCANTI!")
-                           : check == gauge::GaugeCheck::NotNumber
-                               ? QStringLiteral("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!")
-                               : QStringLiteral("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!"));
+        boxes_->warn(this, Warning(check));
         text1_->clear();
         text1_->setFocus();
         return;
