@@ -45,6 +45,17 @@ debian-package)
     grep -q " ./usr/share/metainfo/$id.metainfo.xml$" <<<"$contents"
     echo "$info"
     ;;
+arguments-ignored)
+    # Arguments Qt does not take are ignored: the program starts and stays up,
+    # and leaves no settings or data behind in a fresh home.
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    status=0
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data QT_QPA_PLATFORM=offscreen \
+        timeout 3 "$build/app/velkiro" --gauge 12 notes.txt || status=$?
+    [ "$status" -eq 124 ]
+    [ ! -e "$home/config" ] && [ ! -e "$home/data" ]
+    ;;
 *)
     echo "unknown check: $check" >&2
     exit 2
