@@ -167,7 +167,10 @@ void GaugeTest::ignoresTheProcessLocale() {
     // The window runs after the toolkit has switched the C library to the
     // user's locale; an Italian one must not change a single digit.
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    QVERIFY2(std::setlocale(LC_ALL, "it_IT.UTF-8"), "it_IT.UTF-8 is not generated (LOCPATH)");
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) {
+        if (qEnvironmentVariableIsSet("LOCPATH")) QFAIL("it_IT.UTF-8 was not generated");
+        QSKIP("no Italian C locale on this system");
+    }
     const gauge::GaugeResult english = gauge::ConvertGauge("0.5", kEnglish);
     const std::optional<double> read = gauge::ReadNumber("1.5e1", kEnglish);
     std::setlocale(LC_ALL, previous.c_str());
