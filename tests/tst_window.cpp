@@ -1,148 +1,156 @@
-// The window as a user sees it once shown: sizes, places, colours, fonts.
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
+// The window as a user meets it: how its texts look, and its three commands
+// driven by keys and clicks through the real boxes, up to the program's end.
 #include <QTest>
+#include <QtWidgets>
 
 #include "form1.h"
 
-using velkiro::Form1;
+namespace {
+
+constexpr int kStillOpen = 2;  // not a status the program returns
+
+// Runs the program's event loop on a new window and plays the steps in it,
+// separated by '|': "english" (the user's settings), "click NAME", "close"
+// (as the window manager asks), "yes" (the question is to be answered Sì), a
+// key such as "Return" or "Ctrl+V", or text to type.
+// Then `inspect` looks at the window. Returns the input, the two results, the
+// controls that held the focus in turn, the boxes shown and how the program
+// ended. A question answered No is first tried with Esc and its close
+// button, which must not answer it.
+QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& inspect = {}) {
+    gauge::NumberFormat format{",", "."};  // Italian
+    velkiro::Form1 form(std::make_unique<velkiro::QtMessageBoxes>(), [&] { return format; });
+    QString focus, boxes;
+    bool yes = false;
+    QTimer answer;
+    answer.callOnTimeout([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        // The box as a user reads it: title, "(!)" for the exclamation icon,
+        // text, and the buttons, the default one starred.
+        boxes += QStringLiteral(" [%1%2 %3")
+                     .arg(box->windowTitle(), box->icon() == QMessageBox::Warning ? " (!)" : "",
+                          box->text());
+        for (const QAbstractButton* button : box->buttons())
+            boxes += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
+        boxes += ']';
+        if (yes || !box->button(QMessageBox::No)) return QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        if (box->isVisible()) return box->button(QMessageBox::No)->click();
+        boxes += " left unanswered";
+    });
+    answer.start(10);
+    QTimer::singleShot(10'000, &form, [] { QApplication::exit(-1); });  // fails rather than hangs
+
+    QTimer::singleShot(0, &form, [&] {
+        if (!QTest::qWaitForWindowActive(&form)) return QApplication::exit(-1);
+        focus = form.focusWidget()->objectName();
+        for (const QString& step : steps.split('|')) {
+            const QKeySequence key(step);
+            if (step == "english")
+                format = {".", ","};
+            else if (step.startsWith("click "))
+                QTest::mouseClick(form.findChild<QWidget*>(step.mid(6)), Qt::LeftButton);
+            else if (step == "close")
+                form.windowHandle()->close();
+            else if (step == "yes")
+                yes = true;
+            else if (key.toString() == step)
+                QTest::keyClick(form.focusWidget(), key[0].key(), key[0].keyboardModifiers());
+            else
+                QTest::keyClicks(form.focusWidget(), step);
+            // The window's own focus: the platform may give it back later.
+            if (form.focusWidget()->objectName() != focus.section(' ', -1))
+                focus += ' ' + form.focusWidget()->objectName();
+        }
+        if (inspect) inspect(form);
+        if (form.isVisible()) QApplication::exit(kStillOpen);
+    });
+    form.show();
+    const int status = QApplication::exec();
+    return QStringLiteral("'%1' '%2' '%3' %4%5%6")
+        .arg(form.findChild<QLineEdit*>("Text1")->text().left(20),
+             form.findChild<QLabel*>("Label3")->text(), form.findChild<QLabel*>("Label10")->text(),
+             focus, boxes, status == kStillOpen ? "" : QStringLiteral(", exit %1").arg(status));
+}
+
+}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
 
-    Form1 form;
-    template <typename T = QWidget>
-    T* get(const QString& name) {
-        return form.findChild<T*>(name);
-    }
-
 private slots:
-    void initTestCase();
-    void everyTextFitsItsBox_data();
-    void everyTextFitsItsBox();
-    void placesControlsInPixels_data();
-    void placesControlsInPixels();
-    void centresTitleFrameAndExitOnOneAxis();
-    void showsColoursWhereTheyBelong();
-    void exceptionRowsLineUpTheirSecondColumn();
-    void startsEmptyWithTheCaretInTheInput();
+    // With the widest results shown: every text is bold and fits its box, a
+    // label's text fills most of its height, only the titles, the results and
+    // the exceptions caption show a colour on screen, and the exception rows
+    // line up their second column.
+    void everyTextLooksRight() {
+        Play("1E-400|Return", [](velkiro::Form1& form) {
+            const QHash<QString, QSet<int>> hues = {
+                {"Label1", {240}},  {"Label9", {240}},  {"Label3", {120}}, {"Label8", {120}},
+                {"Label10", {300}}, {"Label11", {300}}, {"Frame2", {0}}};
+            QList<qreal> columns;
+            for (QWidget* control : form.findChildren<QWidget*>()) {
+                const QString text =
+                    control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
+                if (text.isEmpty() || control->inherits("QLineEdit")) continue;  // it scrolls
+                const QFontMetricsF metrics(control->font());
+                const qreal bevel = control->inherits("QAbstractButton") ? 8 : 0;
+                const qreal fill = control->inherits("QLabel") ? 0.75 : 0;
+                QImage shot(control->size(), QImage::Format_RGB32);
+                control->render(&shot, {}, {}, QWidget::DrawWindowBackground);  // no children
+                QSet<int> seen;  // hues to the nearest 30 degrees
+                for (int y = 0; y < shot.height(); ++y)
+                    for (int x = 0; x < shot.width(); ++x) {
+                        const QColor pixel = shot.pixelColor(x, y);
+                        if (pixel.hsvSaturation() > 100)
+                            seen << (pixel.hsvHue() + 15) / 30 % 12 * 30;
+                    }
+                QVERIFY2(control->font().bold() &&
+                             metrics.horizontalAdvance(text) + bevel <= control->width() &&
+                             metrics.height() <= control->height() &&
+                             metrics.height() >= fill * control->height() &&
+                             (bevel > 0 || seen == hues.value(control->objectName())),
+                         qPrintable(control->objectName()));
+                if (text.contains("mm = "))
+                    columns << metrics.horizontalAdvance(text.left(text.indexOf("mm = ")));
+            }
+            const auto [least, most] = std::minmax_element(columns.begin(), columns.end());
+            QVERIFY2(columns.size() == 4 && *most - *least < 0.25, "the rows do not line up");
+        });
+    }
+
+    void scenario_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("seen");  // input, results, focus, boxes and exit status
+        // clang-format off
+        const auto warning = [](const char* text) { return QStringLiteral(" [ATTENZIONE! (!) %1 OK]").arg(text); };
+        const QString missing = warning("DATI MANCANTI!");
+        const QString notNumber = warning("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
+        const QString notPositive = warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
+        const QString exit = " [Conferma Uscire dal programma? Sì* No]";
+        const auto row = [](const char* name, const char* steps, const QString& seen) { QTest::newRow(name) << QString(steps) << seen; };
+        row("empty input is missing, blanks are not a number and are cleared", "Return|   |Return", "'' '' '' Text1" + missing + notNumber);
+        row("zero is refused; a click on OK then leaves the focus there", "0|click Command1|40|click Command1", "'40' '0,08' '0,005' Text1 Command1" + notPositive);
+        row("a second gauge replaces the results, a refusal keeps them", "1|Return|2|Return|x|Return", "'' '2,053' '3,309' Text1" + notNumber);
+        row("a full stop is the English decimal separator", "english|0.5|Return", "'0.5' '7.787' '47.621' Text1");
+        row("a pasted megabyte of digits is a gauge, with a letter after it is not", "Ctrl+V|Return|x|Return", "'' '0' '0' Text1" + notNumber);
+        row("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets",
+            "12|Return|Esc|Tab|Tab|Tab|Esc|Tab|Tab|Tab|Space", "'' '' '' Text1 Command1 Command2 Command3 Text1 Command1 Command2 Text1");
+        row("ESCI, then No, keeps everything", "12|Return|click Command3", "'12' '2,053' '3,309' Text1 Command3" + exit);
+        row("Enter on a focused button presses it: Ripeti calcolo resets, ESCI asks and ends the program",
+            "12|Tab|Tab|Return|Tab|Tab|Tab|yes|Return", "'' '' '' Text1 Command1 Command2 Text1 Command1 Command2 Command3" + exit + ", exit 0");
+        row("closing the window ends the program without asking", "12|close", "'12' '' '' Text1, exit 0");
+        // clang-format on
+    }
+
+    void scenario() {
+        QFETCH(QString, steps);
+        QGuiApplication::clipboard()->setText(QString(1'000'000, '7'));  // for pasting
+        QTEST(Play(steps), "seen");
+    }
 };
-
-void WindowTest::initTestCase() {
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
-void WindowTest::everyTextFitsItsBox_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");  // empty: the control's own
-    for (const char* name : {"Label1", "Label9", "Label2", "Label8", "Label11", "Label4", "Label5",
-                             "Label6", "Label7", "Command1", "Command2", "Command3"})
-        QTest::newRow(name) << name << QString();
-    QTest::newRow("the widest diameter") << "Label3"
-                                         << "8,252";
-    QTest::newRow("the widest section") << "Label10"
-                                        << "53,475";
-    QTest::newRow("the exceptions caption") << "Frame2"
-                                            << "ECCEZIONI";
-}
-
-void WindowTest::everyTextFitsItsBox() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QWidget* control = get(name);
-    if (text.isEmpty()) {
-        auto* label = qobject_cast<QLabel*>(control);
-        text = label ? label->text() : qobject_cast<QAbstractButton*>(control)->text();
-    }
-    const QFontMetricsF metrics(control->font());
-    const qreal bevel = qobject_cast<QAbstractButton*>(control) ? 8 : 0;
-    QVERIFY2(metrics.horizontalAdvance(text) + bevel <= control->width(),
-             qPrintable(QStringLiteral("%1 px wide").arg(metrics.horizontalAdvance(text))));
-    QVERIFY(metrics.height() <= control->height());
-}
-
-void WindowTest::placesControlsInPixels_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("inWindow");
-    QTest::newRow("the window's client area") << "Form1" << QRect(0, 0, 369, 490);
-    QTest::newRow("input inside the main frame") << "Text1" << QRect(140, 96, 49, 25);
-    QTest::newRow("section result") << "Label10" << QRect(140, 184, 97, 25);
-    QTest::newRow("a row inside the exceptions frame") << "Label7" << QRect(68, 328, 209, 17);
-    QTest::newRow("reset button in the main frame") << "Command2" << QRect(100, 368, 153, 25);
-    QTest::newRow("exit button on the window") << "Command3" << QRect(136, 432, 81, 49);
-}
-
-void WindowTest::placesControlsInPixels() {
-    QFETCH(QString, name);
-    QWidget* control = name == "Form1" ? &form : get(name);
-    QTEST(QRect(control->mapTo(&form, QPoint(0, 0)), control->size()), "inWindow");
-}
-
-void WindowTest::centresTitleFrameAndExitOnOneAxis() {
-    QList<int> doubledCentres;  // left and right edge added: no half pixels
-    for (const char* name : {"Label1", "Label9", "Frame1", "Command3"})
-        doubledCentres << 2 * get(name)->x() + get(name)->width();
-    QCOMPARE(doubledCentres, QList<int>(4, doubledCentres.first()));
-}
-
-void WindowTest::showsColoursWhereTheyBelong() {
-    const auto colour = [&](const char* name) {
-        return get(name)->palette().color(QPalette::WindowText);
-    };
-    QCOMPARE(colour("Label3"), QColor(0, 192, 0));
-    QCOMPARE(colour("Label3"), colour("Label8"));
-    QCOMPARE(colour("Label10"), QColor(255, 0, 255));
-    QCOMPARE(colour("Label10"), colour("Label11"));
-
-    // The caption of the exceptions frame is red on screen; its rows are not.
-    const QImage shot = get("Frame2")->grab().toImage();
-    const int rowsTop = get("Label4")->y();
-    int captionRed = 0, rowsRed = 0;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            const QColor pixel = shot.pixelColor(x, y);
-            const bool red = pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
-            (y < rowsTop ? captionRed : rowsRed) += red;
-        }
-    QVERIFY2(captionRed > 20, "the caption is not red");
-    QCOMPARE(rowsRed, 0);
-}
-
-void WindowTest::exceptionRowsLineUpTheirSecondColumn() {
-    QList<qreal> columns;
-    for (const char* name : {"Label4", "Label5", "Label6", "Label7"}) {
-        const QLabel* row = get<QLabel>(name);
-        const QString text = row->text();
-        columns << QFontMetricsF(row->font()).horizontalAdvance(text.left(text.indexOf("mm = ")));
-    }
-    const auto [least, most] = std::minmax_element(columns.begin(), columns.end());
-    QVERIFY2(*most - *least <= 1.0, qPrintable(QStringLiteral("spread %1 px").arg(*most - *least)));
-    QCOMPARE(get<QLabel>("Label7")->text(), "AWG = OOOO      mm = 11.684");
-}
-
-void WindowTest::startsEmptyWithTheCaretInTheInput() {
-    QCOMPARE(form.windowTitle(), "Velkiro - by Sobrenti");
-    QCOMPARE(form.minimumSize(), form.maximumSize());  // not resizable
-    QCOMPARE(QApplication::focusWidget(), get("Text1"));
-    QVERIFY(get<QLineEdit>("Text1")->text().isEmpty());
-    QVERIFY(get<QLineEdit>("Text1")->maxLength() > 1'000'000);
-    QVERIFY(get<QLabel>("Label3")->text().isEmpty() && get<QLabel>("Label10")->text().isEmpty());
-    // A screen reader speaks the input's name and the results' own text.
-    QCOMPARE(get("Text1")->accessibleName(), "Calibro AWG");
-    QVERIFY(get("Label3")->accessibleName().isEmpty());
-    QCOMPARE(get("Label3")->accessibleDescription(), "Diametro in mm");
-    QCOMPARE(get("Label10")->accessibleDescription(), "Sezione in mm quadrati");
-
-    const std::unique_ptr<QMenu> menu(get<QLineEdit>("Text1")->createStandardContextMenu());
-    QStringList entries;
-    for (const QAction* action : menu->actions()) entries << action->text().section('\t', 0, 0);
-    QVERIFY2(entries.contains("&Copia") && entries.contains("&Incolla"),
-             qPrintable(entries.join(", ")));
-}
 
 QTEST_MAIN(WindowTest)
 #include "tst_window.moc"
