@@ -13,6 +13,21 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
+// Every character that Unicode counts as white space, in UTF-8. Any of them
+// may stand around the number, as it comes pasted from a spreadsheet cell, a
+// terminal or a web page.
+constexpr std::string_view kWhiteSpace[] = {
+    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00A0", "\u1680",
+    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+    "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000"};
+
+// The length in bytes of the white space character that `text` starts with, or 0.
+std::size_t WhiteSpaceLength(std::string_view text) {
+    for (const std::string_view space : kWhiteSpace)
+        if (text.starts_with(space)) return space.size();
+    return 0;
+}
+
 // A non-zero magnitude whose leading digit sits further than this from the
 // units place is far outside a double's range, whatever the other digits are.
 constexpr long long kOrderLimit = 400;
@@ -76,7 +91,7 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
         return !s.empty() && text.substr(i).starts_with(s);
     };
     const auto skipBlanks = [&] {
-        while (i < text.size() && text[i] == ' ') ++i;
+        while (const std::size_t length = WhiteSpaceLength(text.substr(i))) i += length;
     };
 
     skipBlanks();

@@ -10,8 +10,8 @@
 
 namespace gauge {
 
-// Reads blanks, sign, digits with group separators, decimal separator, an
-// E/D exponent and blanks; anything else is not a number. Magnitudes beyond a
+// Reads white space, sign, digits with group separators, decimal separator, an
+// E/D exponent and white space; anything else is not a number. Magnitudes beyond a
 // double saturate to the largest finite or smallest positive double.
 std::optional<double> ReadNumber(std::string_view text, const NumberFormat& format);
 

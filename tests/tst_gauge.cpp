@@ -8,16 +8,6 @@
 
 Q_DECLARE_METATYPE(gauge::NumberFormat)
 
-namespace {
-
-// Rows are written with English separators; each locale swaps in its own.
-QString InLocale(QString text, const gauge::NumberFormat& format) {
-    text.replace(',', QChar::Null).replace('.', QString::fromStdString(format.decimalSeparator));
-    return text.replace(QChar::Null, QString::fromStdString(format.groupSeparator));
-}
-
-}  // namespace
-
 class GaugeTest : public QObject {
     Q_OBJECT
 
@@ -33,39 +23,46 @@ private slots:
         QTest::addColumn<gauge::NumberFormat>("format");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("outcome");
+        // Rows are written with English separators; each locale swaps in its own.
+        const auto inLocale = [](QString text, const gauge::NumberFormat& format) {
+            text.replace(',', QChar::Null)
+                .replace('.', QString::fromStdString(format.decimalSeparator));
+            return text.replace(QChar::Null, QString::fromStdString(format.groupSeparator));
+        };
         const std::pair<const char*, gauge::NumberFormat> locales[] = {
             {"Italian", {",", "."}}, {"English", {".", ","}}, {"French", {",", "\u202F"}}};
-        for (const auto& locale : locales) {
-            const auto row = [&](const char* name, const char* text, const char* outcome) {
-                const gauge::NumberFormat& format = locale.second;
-                QTest::addRow("%s: %s", locale.first, name)
-                    << format << InLocale(text, format) << InLocale(outcome, format);
-            };
-            // clang-format off
-            row("empty text is missing", "", "missing");
-            row("zero is refused", "0", "not positive");
-            row("negative is refused", "-3", "not positive");
-            row("section from the unrounded diameter, not 3.310", "12", "2.053 3.309");
-            row("trailing zeros are dropped", "40", "0.08 0.005");
-            row("thin wire rounds to zero, with no separator", "100", "0 0");
-            row("fractional gauge", "0.5", "7.787 47.621");
-            row("the published table's AWG 18", "18", "1.024 0.823");
+        // clang-format off
+        const QString whiteSpace = "\t\n\v\f\r \u0085\u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A\u2028\u2029\u202F\u205F\u3000";
+        const struct { const char* name; QString text; const char* outcome; } rows[] = {
+            {"empty text is missing", "", "missing"},
+            {"section from the unrounded diameter, not 3.310", "12", "2.053 3.309"},
+            {"fractional gauge", "0.5", "7.787 47.621"},
+            {"the published table's AWG 18", "18", "1.024 0.823"},
             // The reader's grammar, at its edges.
-            row("blanks, a plus sign, a group separator and exponent E", "  +1,2E0  ", "2.053 3.309");
-            row("no digits before the decimal separator, exponent e", ".12e+2", "2.053 3.309");
-            row("no digits after the decimal separator, exponent D", "120.D-1", "2.053 3.309");
-            row("group separator before the digits", ",12", "not a number");
-            row("group separator after the digits", "12,", "not a number");
-            row("decimal separator alone", ".", "not a number");
-            row("exponent without digits", "12e+", "not a number");
-            row("more digits than a double holds, exponent d", "1.20000000000000000000001d1", "2.053 3.309");
+            {"blanks, a plus sign, a group separator and exponent E", "  +1,2E0  ", "2.053 3.309"},
+            {"no digits before the decimal separator, exponent e", ".12e+2", "2.053 3.309"},
+            {"no digits after the decimal separator, exponent D", "120.D-1", "2.053 3.309"},
+            {"group separator before the digits", "+,12", "not a number"},
+            {"group separator after the digits", "12,e1", "not a number"},
+            {"decimal separator alone", ".", "not a number"},
+            {"exponent without digits", "12e+", "not a number"},
+            {"more digits than a double holds, exponent d", "1.20000000000000000000001d1", "2.053 3.309"},
+            // White space of any kind around the number, as pasted text brings it.
+            {"every Unicode white space before and after the gauge", whiteSpace + "12" + whiteSpace, "2.053 3.309"},
+            {"a group separator between digits, then a line break", "1,000\n", "0 0"},
+            {"white space around a negative gauge", "\t-3\n", "not positive"},
+            {"a line break alone is not a number", "\n", "not a number"},
+            {"a tab inside the number", "1\t2", "not a number"},
             // Magnitudes beyond a double saturate.
-            row("beyond a double", "1E+309", "0 0");
-            row("an exponent of twenty digits", "1e99999999999999999999", "0 0");
-            row("below the smallest double", "1E-330", "8.251 53.475");
-            row("zero digits with an exponent", "0E-400", "not positive");
-            // clang-format on
-        }
+            {"beyond a double", "1E+309", "0 0"},
+            {"an exponent of twenty digits", "1e99999999999999999999", "0 0"},
+            {"below the smallest double", "1E-330", "8.251 53.475"},
+        };
+        // clang-format on
+        for (const auto& [locale, format] : locales)
+            for (const auto& [name, text, outcome] : rows)
+                QTest::addRow("%s: %s", locale, name)
+                    << format << inLocale(text, format) << inLocale(outcome, format);
     }
 
     // What the window would show: the refusal, or the diameter and the section.
