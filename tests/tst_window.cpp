@@ -11,8 +11,9 @@ constexpr int kStillOpen = 2;  // not a status the program returns
 
 // Runs the program's event loop on a new window and plays the steps in it,
 // separated by '|': "english" (the user's settings), "click NAME", "close"
-// (as the window manager asks), "yes" (the question is to be answered Sì), a
-// key such as "Return" or "Ctrl+V", or text to type.
+// (as the window manager asks), "yes" (the question is to be answered Sì),
+// "copy NAME" (from a result's menu), a key such as "Return", "Ctrl+V" or
+// "Num+." (on the keypad), or text to type.
 // Then `inspect` looks at the window. Returns the input, the two results, the
 // controls that held the focus in turn, the boxes shown and how the program
 // ended. A question answered No is first tried with Esc and its close
@@ -33,7 +34,11 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
                           box->text());
         for (const QAbstractButton* button : box->buttons())
             boxes += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
-        boxes += ']';
+        // Wide enough for the title in a bold title bar with an icon and three buttons.
+        const QFontMetrics titleBar(
+            QFont(box->font().family(), box->font().pointSize(), QFont::Bold));
+        const int least = std::max(240, titleBar.horizontalAdvance(box->windowTitle()) + 4 * 24);
+        boxes += box->width() < least ? " too narrow]" : "]";
         if (yes || !box->button(QMessageBox::No)) return QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
@@ -47,7 +52,6 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
         if (!QTest::qWaitForWindowActive(&form)) return QApplication::exit(-1);
         focus = form.focusWidget()->objectName();
         for (const QString& step : steps.split('|')) {
-            const QKeySequence key(step);
             if (step == "english")
                 format = {".", ","};
             else if (step.startsWith("click "))
@@ -56,7 +60,20 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
                 form.windowHandle()->close();
             else if (step == "yes")
                 yes = true;
-            else if (key.toString() == step)
+            else if (step.startsWith("copy ")) {  // a part selected, then the result's menu
+                auto* result = form.findChild<QLabel*>(step.mid(5));
+                QTest::mouseDClick(result, Qt::LeftButton, {}, {4, result->height() / 2});
+                QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                                  result->mapTo(&form, QPoint(4, 4)));
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                for (QAction* entry : menu ? menu->actions() : QList<QAction*>()) {
+                    entry->trigger();
+                    boxes += QStringLiteral(" [%1 with '%2' selected: %3]")
+                                 .arg(entry->text(), result->selectedText(),
+                                      QGuiApplication::clipboard()->text());
+                }
+                if (menu) menu->close();
+            } else if (const QKeySequence key(step); key.toString() == step)
                 QTest::keyClick(form.focusWidget(), key[0].key(), key[0].keyboardModifiers());
             else
                 QTest::keyClicks(form.focusWidget(), step);
@@ -82,14 +99,16 @@ class WindowTest : public QObject {
 
 private slots:
     // With the widest results shown: every text is bold and fits its box, a
-    // label's text fills most of its height, only the titles, the results and
-    // the exceptions caption show a colour on screen, and the exception rows
-    // line up their second column.
+    // label's text fills most of its height, only the titles, the results, the
+    // exceptions caption, the default button's frame and the exit picture show
+    // a colour on screen, the exception rows line up their second column, and
+    // a screen reader speaks a result.
     void everyTextLooksRight() {
         Play("1E-400|Return", [](velkiro::Form1& form) {
             const QHash<QString, QSet<int>> hues = {
-                {"Label1", {240}},  {"Label9", {240}},  {"Label3", {120}}, {"Label8", {120}},
-                {"Label10", {300}}, {"Label11", {300}}, {"Frame2", {0}}};
+                {"Label1", {240}}, {"Label9", {240}},   {"Label3", {120}},
+                {"Label8", {120}}, {"Label10", {300}},  {"Label11", {300}},
+                {"Frame2", {0}},   {"Command1", {210}}, {"Command3", {180}}};
             QList<qreal> columns;
             for (QWidget* control : form.findChildren<QWidget*>()) {
                 const QString text =
@@ -101,23 +120,30 @@ private slots:
                 QImage shot(control->size(), QImage::Format_RGB32);
                 control->render(&shot, {}, {}, QWidget::DrawWindowBackground);  // no children
                 QSet<int> seen;  // hues to the nearest 30 degrees
-                for (int y = 0; y < shot.height(); ++y)
-                    for (int x = 0; x < shot.width(); ++x) {
-                        const QColor pixel = shot.pixelColor(x, y);
-                        if (pixel.hsvSaturation() > 100)
-                            seen << (pixel.hsvHue() + 15) / 30 % 12 * 30;
-                    }
+                for (int i = 0; i < shot.width() * shot.height(); ++i) {
+                    const QColor pixel = shot.pixelColor(i % shot.width(), i / shot.width());
+                    if (pixel.hsvSaturation() > 100) seen << (pixel.hsvHue() + 15) / 30 % 12 * 30;
+                }
                 QVERIFY2(control->font().bold() &&
                              metrics.horizontalAdvance(text) + bevel <= control->width() &&
                              metrics.height() <= control->height() &&
                              metrics.height() >= fill * control->height() &&
-                             (bevel > 0 || seen == hues.value(control->objectName())),
+                             seen == hues.value(control->objectName()),
                          qPrintable(control->objectName()));
                 if (text.contains("mm = "))
                     columns << metrics.horizontalAdvance(text.left(text.indexOf("mm = ")));
             }
             const auto [least, most] = std::minmax_element(columns.begin(), columns.end());
             QVERIFY2(columns.size() == 4 && *most - *least < 0.25, "the rows do not line up");
+            const auto* label3 =
+                QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
+            QCOMPARE(label3->text(QAccessible::Name), "8,251");
+            QCOMPARE(label3->text(QAccessible::Description), "Diametro in mm");
+            // The exit picture keeps its size, in the bitmap that suits the screen.
+            const auto* exit = form.findChild<QPushButton*>("Command3");
+            const QPixmap picture = exit->icon().pixmap(exit->iconSize(), exit->devicePixelRatio());
+            QVERIFY(picture.deviceIndependentSize() == QSizeF(28, 29) &&
+                    picture.devicePixelRatio() == exit->devicePixelRatio());
         });
     }
 
@@ -130,18 +156,20 @@ private slots:
         const QString notNumber = warning("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
         const QString notPositive = warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         const QString exit = " [Conferma Uscire dal programma? Sì* No]";
-        const auto row = [](const char* name, const char* steps, const QString& seen) { QTest::newRow(name) << QString(steps) << seen; };
-        row("empty input is missing, blanks are not a number and are cleared", "Return|   |Return", "'' '' '' Text1" + missing + notNumber);
-        row("zero is refused; a click on OK then leaves the focus there", "0|click Command1|40|click Command1", "'40' '0,08' '0,005' Text1 Command1" + notPositive);
-        row("a second gauge replaces the results, a refusal keeps them", "1|Return|2|Return|x|Return", "'' '2,053' '3,309' Text1" + notNumber);
-        row("a full stop is the English decimal separator", "english|0.5|Return", "'0.5' '7.787' '47.621' Text1");
-        row("a pasted megabyte of digits is a gauge, with a letter after it is not", "Ctrl+V|Return|x|Return", "'' '0' '0' Text1" + notNumber);
-        row("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets",
-            "12|Return|Esc|Tab|Tab|Tab|Esc|Tab|Tab|Tab|Space", "'' '' '' Text1 Command1 Command2 Command3 Text1 Command1 Command2 Text1");
-        row("ESCI, then No, keeps everything", "12|Return|click Command3", "'12' '2,053' '3,309' Text1 Command3" + exit);
-        row("Enter on a focused button presses it: Ripeti calcolo resets, ESCI asks and ends the program",
-            "12|Tab|Tab|Return|Tab|Tab|Tab|yes|Return", "'' '' '' Text1 Command1 Command2 Text1 Command1 Command2 Command3" + exit + ", exit 0");
-        row("closing the window ends the program without asking", "12|close", "'12' '' '' Text1, exit 0");
+        QTest::newRow("empty input is missing, blanks are not a number and are cleared") << "Return|   |Return" << "'' '' '' Text1" + missing + notNumber;
+        QTest::newRow("zero is refused; a click on OK then leaves the focus there") << "0|click Command1|40|click Command1" << "'40' '0,08' '0,005' Text1 Command1" + notPositive;
+        QTest::newRow("a second gauge replaces the results, a refusal keeps them") << "1|Return|2|Return|x|Return" << "'' '2,053' '3,309' Text1" + notNumber;
+        QTest::newRow("in Italian the keypad's decimal key types a comma, the main full stop groups digits") << "1.2|Num+.|5|Return" << "'1.2,5' '1,937' '2,947' Text1";
+        QTest::newRow("in English the keypad's decimal key types a point") << "english|0|Num+.|5|Return" << "'0.5' '7.787' '47.621' Text1";
+        QTest::newRow("an empty result offers nothing to copy; Copia copies a whole result, a part selected")
+            << "copy Label3|12|Return|copy Label3|copy Label10" << "'12' '2,053' '3,309' Text1 [Copia with '2' selected: 2,053] [Copia with '3' selected: 3,309]";
+        QTest::newRow("a pasted megabyte of digits is a gauge, with a letter after it is not") << "Ctrl+V|Return|x|Return" << "'' '0' '0' Text1" + notNumber;
+        QTest::newRow("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets")
+            << "12|Return|Esc|Tab|Tab|Tab|Esc|Tab|Tab|Tab|Space" << "'' '' '' Text1 Command1 Command2 Command3 Text1 Command1 Command2 Text1";
+        QTest::newRow("ESCI, then No, keeps everything") << "12|Return|click Command3" << "'12' '2,053' '3,309' Text1 Command3" + exit;
+        QTest::newRow("Enter on a focused button presses it: Ripeti calcolo resets, ESCI asks and ends the program")
+            << "12|Tab|Tab|Return|Tab|Tab|Tab|yes|Return" << "'' '' '' Text1 Command1 Command2 Text1 Command1 Command2 Command3" + exit + ", exit 0";
+        QTest::newRow("closing the window ends the program without asking") << "12|close" << "'12' '' '' Text1, exit 0";
         // clang-format on
     }
 

@@ -1,11 +1,14 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QResource>
 #include <QScreen>
@@ -23,10 +26,12 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr QSize kClientTwips(5535, 7350);
+constexpr QSize kExitPicture(28, 29);
 
 enum class Kind {
     Label,
-    Row,  // a label whose blanks line up a second column
+    Result,  // a label whose text can be selected and copied
+    Row,     // a label whose blanks line up a second column
     TextBox,
     Button,
     PictureButton,
@@ -63,9 +68,9 @@ const std::vector<Control>& Controls() {
         {"Text1",    Kind::TextBox, "Frame1", {1680, 360, 735, 375}, "", 13.5, standard, left, 0},
         {"Command1", Kind::Button,  "Frame1", {3000, 360, 855, 375}, "OK", 9.75, standard, centre, 1},
         {"Label8",   Kind::Label,   "Frame1", {600, 1080, 855, 375}, "mm", 13.5, green, centre, 13},
-        {"Label3",   Kind::Label,   "Frame1", {1680, 1080, 1335, 375}, "", 13.5, green, left, 7},
+        {"Label3",   Kind::Result,  "Frame1", {1680, 1080, 1335, 375}, "", 13.5, green, left, 7},
         {"Label11",  Kind::Label,   "Frame1", {600, 1680, 735, 375}, "mmq", 13.5, magenta, left, 16},
-        {"Label10",  Kind::Label,   "Frame1", {1680, 1680, 1455, 375}, "", 13.5, magenta, left, 15},
+        {"Label10",  Kind::Result,  "Frame1", {1680, 1680, 1455, 375}, "", 13.5, magenta, left, 15},
         {"Frame2",   Kind::Frame,   "Frame1", {480, 2400, 3495, 1815}, "ECCEZIONI", 9.75, red, left, 8},
         {"Label4",   Kind::Row,     "Frame2", {120, 360, 3135, 255}, ExceptionRow("O", 15, "8.251"), 9.75, standard, left, 9},
         {"Label5",   Kind::Row,     "Frame2", {120, 720, 3135, 255}, ExceptionRow("OO", 12, "9.266"), 9.75, standard, left, 10},
@@ -120,15 +125,33 @@ QFont RowFont(QFont font) {
     return font;
 }
 
+// A result can be selected with the mouse, and its menu copies it whole, as
+// shown; it still never takes the keyboard focus.
+void MakeCopyable(QLabel* result) {
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result->setFocusPolicy(Qt::NoFocus);
+    result->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(result, &QLabel::customContextMenuRequested, result, [result](QPoint at) {
+        if (result->text().isEmpty()) return;  // nothing to copy
+        auto* menu = new QMenu(result);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(QStringLiteral("Copia"), result,
+                        [result] { QGuiApplication::clipboard()->setText(result->text()); });
+        menu->popup(result->mapToGlobal(at));
+    });
+}
+
 QWidget* Create(const Control& control, QWidget* container, QStyle* frameStyle) {
     switch (control.kind) {
         case Kind::Row:
-        case Kind::Label: {
+        case Kind::Label:
+        case Kind::Result: {
             auto* label = new QLabel(control.text, container);
             label->setAlignment(control.align | Qt::AlignVCenter);
             label->setAutoFillBackground(true);  // opaque on the face colour
             if (control.colour.isValid())
                 SetTextColour(label, QPalette::WindowText, control.colour);
+            if (control.kind == Kind::Result) MakeCopyable(label);
             return label;
         }
         case Kind::TextBox: {
@@ -142,8 +165,9 @@ QWidget* Create(const Control& control, QWidget* container, QStyle* frameStyle) 
             return button;
         }
         case Kind::PictureButton: {
-            auto* button = new PictureButton(QPixmap(QStringLiteral(":/velkiro/exit.png")),
-                                             control.text, container);
+            // QIcon also takes exit@2x.png, for screens of twice the density.
+            auto* button = new PictureButton(QIcon(QStringLiteral(":/velkiro/exit.png")),
+                                             kExitPicture, control.text, container);
             button->setAutoDefault(true);
             return button;
         }
@@ -201,6 +225,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberForma
         command1->setDefault(!qobject_cast<QPushButton*>(now) || now == command1);
     });
     connect(text1_, &QLineEdit::returnPressed, command1, &QPushButton::click);
+    text1_->installEventFilter(this);
     connect(command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
             &Form1::Command2_Click);
@@ -238,6 +263,18 @@ void Form1::buildControls() {
     text1_ = findChild<QLineEdit*>(QStringLiteral("Text1"));
     label3_ = findChild<QLabel*>(QStringLiteral("Label3"));
     label10_ = findChild<QLabel*>(QStringLiteral("Label10"));
+}
+
+// In Text1 the keypad's decimal key types the decimal separator the
+// calculation reads, as in a spreadsheet, whatever the keyboard puts on it.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    if (watched == text1_ && key && key->modifiers().testFlag(Qt::KeypadModifier) &&
+        (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma)) {
+        text1_->insert(QString::fromStdString(numberFormat_().decimalSeparator));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Command1_Click() {

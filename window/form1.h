@@ -29,6 +29,9 @@ public:
     explicit Form1(std::unique_ptr<MessageBoxes> boxes = std::make_unique<QtMessageBoxes>(),
                    NumberFormatSource numberFormat = SystemNumberFormat, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void Command1_Click();  // "OK": check and convert the typed gauge

@@ -1,9 +1,11 @@
 #include "message_boxes.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace velkiro {
 namespace {
@@ -21,6 +23,23 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
+// Window managers shorten a title that does not fit their title bar, so every
+// box is at least as wide as its title in a bold title font beside the bar's
+// icon and three buttons, and never narrower than 240 pixels at 96 dpi.
+void WidenToTitle(QMessageBox& box) {
+    constexpr int kTitleBarControls = 4 * 40;  // icon and buttons, in pixels at 96 dpi
+    constexpr int kLeast = 240;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const qreal scale = box.logicalDpiX() / 96.0;
+    const int width = std::max(qRound(kLeast * scale),
+                               QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
+                                   qRound(kTitleBarControls * scale));
+    // The box sizes itself to its layout's minimum width when shown.
+    auto* grid = static_cast<QGridLayout*>(box.layout());
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 // Button captions are set here so the boxes speak Italian whatever translations
@@ -29,6 +48,7 @@ void QtMessageBoxes::warn(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ATTENZIONE!"), text, QMessageBox::Ok,
                     parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    WidenToTitle(box);
     box.exec();
 }
 
@@ -38,6 +58,7 @@ bool QtMessageBoxes::confirm(QWidget* parent, const QString& text) {
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
     box.setDefaultButton(QMessageBox::Yes);
+    WidenToTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
