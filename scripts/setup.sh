@@ -12,7 +12,7 @@ packages=(
 # What only the tests need: packaging checks, the sanitizer and fuzzing
 # build (clang), static analysis.
 test_packages=(
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
 )
 

@@ -10,13 +10,14 @@ metainfo) appstreamcli validate --no-net "$build/app/$id.metainfo.xml" ;;
 # Without the MinGW compiler the host preprocessor does: the script needs no headers.
 windows-resources) x86_64-w64-mingw32-windres --preprocessor=cpp "$build/app/velkiro.rc" -o /dev/null ;;
 debian-package)
-    # The package, made by the install rules, holds exactly these files under /usr.
+    # The package, made by the install rules, holds exactly these files under
+    # /usr, and lintian finds no error and no warning in it.
     (cd "$build" && cpack -G DEB >/dev/null)
     deb=$build/velkiro_1.00_amd64.deb
+    lintian --fail-on error,warning "$deb"
     dpkg-deb --field "$deb" Version | grep -qx 1.00
-    dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6
-    files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-        share/doc/velkiro/{LICENSE,LiberationSans-OFL.txt} share/icons/hicolor/scalable/apps/$id.svg)
+    files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
+        share/doc/velkiro/{copyright,changelog.gz,README.md} share/icons/hicolor/scalable/apps/$id.svg)
     for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
     diff <(printf './usr/%s\n' "${files[@]}" | sort) <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)
     # The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
@@ -26,8 +27,7 @@ debian-package)
 arguments-ignored)
     # Arguments Qt does not take are ignored: the program starts and stays up,
     # and leaves nothing behind in a fresh home.
-    home=$build/empty-home
-    rm -rf "$home" && mkdir "$home"
+    home=$(mktemp -d "$build/home.XXXXXX")
     status=$(HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
         QT_QPA_PLATFORM=offscreen timeout 3 "$build/app/velkiro" --gauge 12 notes.txt >/dev/null; echo $?)
     [ "$status" -eq 124 ] && [ -z "$(ls -A "$home")" ]
