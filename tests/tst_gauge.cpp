@@ -46,7 +46,7 @@ private slots:
             {"group separator after the digits", "12,e1", "not a number"},
             {"decimal separator alone", ".", "not a number"},
             {"exponent without digits", "12e+", "not a number"},
-            {"more digits than a double holds, exponent d", "1.20000000000000000000001d1", "2.053 3.309"},
+            {"more digits than a double holds, exponent d", "0.120000000000000000000001d2", "2.053 3.309"},
             // White space of any kind around the number, as pasted text brings it.
             {"every Unicode white space before and after the gauge", whiteSpace + "12" + whiteSpace, "2.053 3.309"},
             {"a group separator between digits, then a line break", "1,000\n", "0 0"},
