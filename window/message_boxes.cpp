@@ -36,8 +36,8 @@ void WidenToTitle(QMessageBox& box) {
                                QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
                                    qRound(kTitleBarControls * scale));
     // The box sizes itself to its layout's minimum width when shown.
-    auto* grid = static_cast<QGridLayout*>(box.layout());
-    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
