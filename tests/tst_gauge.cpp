@@ -41,7 +41,7 @@ private slots:
             // The reader's grammar, at its edges.
             {"blanks, a plus sign, a group separator and exponent E", "  +1,2E0  ", "2.053 3.309"},
             {"no digits before the decimal separator, exponent e", ".12e+2", "2.053 3.309"},
-            {"no digits after the decimal separator, exponent D", "120.D-1", "2.053 3.309"},
+            {"no digits after the decimal separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
             {"group separator before the digits", "+,12", "not a number"},
             {"group separator after the digits", "12,e1", "not a number"},
             {"decimal separator alone", ".", "not a number"},
