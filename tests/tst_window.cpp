@@ -105,6 +105,7 @@ private slots:
     // a screen reader speaks a result.
     void everyTextLooksRight() {
         Play("1E-400|Return", [](velkiro::Form1& form) {
+            QCOMPARE(form.maximumSize(), QSize(369, 490));  // fixed at 5535 x 7350 twips
             const QHash<QString, QSet<int>> hues = {
                 {"Label1", {240}}, {"Label9", {240}},   {"Label3", {120}},
                 {"Label8", {120}}, {"Label10", {300}},  {"Label11", {300}},
