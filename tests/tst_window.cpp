@@ -98,11 +98,12 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // With the widest results shown: every text is bold and fits its box, a
-    // label's text fills most of its height, only the titles, the results, the
-    // exceptions caption, the default button's frame and the exit picture show
-    // a colour on screen, the exception rows line up their second column, and
-    // a screen reader speaks a result.
+    // With the widest results shown: every text is bold and fits its box, which
+    // lies inside its container, a label's text fills most of its height, only
+    // the titles, the results, the exceptions caption, the default button's
+    // frame and the exit picture show a colour on screen, the exception rows
+    // line up their second column, a screen reader speaks a result, and the
+    // input's menu is Italian.
     void everyTextLooksRight() {
         Play("1E-400|Return", [](velkiro::Form1& form) {
             QCOMPARE(form.maximumSize(), QSize(369, 490));  // fixed at 5535 x 7350 twips
@@ -118,8 +119,7 @@ private slots:
                 const QFontMetricsF metrics(control->font());
                 const qreal bevel = control->inherits("QAbstractButton") ? 8 : 0;
                 const qreal fill = control->inherits("QLabel") ? 0.75 : 0;
-                QImage shot(control->size(), QImage::Format_RGB32);
-                control->render(&shot, {}, {}, QWidget::DrawWindowBackground);  // no children
+                const QImage shot = control->grab().toImage();
                 QSet<int> seen;  // hues to the nearest 30 degrees
                 for (int i = 0; i < shot.width() * shot.height(); ++i) {
                     const QColor pixel = shot.pixelColor(i % shot.width(), i / shot.width());
@@ -129,17 +129,19 @@ private slots:
                              metrics.horizontalAdvance(text) + bevel <= control->width() &&
                              metrics.height() <= control->height() &&
                              metrics.height() >= fill * control->height() &&
-                             seen == hues.value(control->objectName()),
+                             seen == hues.value(control->objectName()) &&
+                             control->parentWidget()->rect().contains(control->geometry()),
                          qPrintable(control->objectName()));
                 if (text.contains("mm = "))
                     columns << metrics.horizontalAdvance(text.left(text.indexOf("mm = ")));
             }
             const auto [least, most] = std::minmax_element(columns.begin(), columns.end());
             QVERIFY2(columns.size() == 4 && *most - *least < 0.25, "the rows do not line up");
-            const auto* label3 =
-                QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
+            auto* label3 = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
             QCOMPARE(label3->text(QAccessible::Name), "8,251");
             QCOMPARE(label3->text(QAccessible::Description), "Diametro in mm");
+            std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>()->createStandardContextMenu());
+            QCOMPARE(menu->actions().value(5)->text().section('\t', 0, 0), "&Incolla");
             // The exit picture keeps its size, in the bitmap that suits the screen.
             const auto* exit = form.findChild<QPushButton*>("Command3");
             const QPixmap picture = exit->icon().pixmap(exit->iconSize(), exit->devicePixelRatio());
