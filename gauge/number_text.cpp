@@ -11,19 +11,25 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
-// Every character that Unicode counts as white space, in UTF-8. Any of them
-// may stand around the number, as it comes pasted from a spreadsheet cell, a
-// terminal or a web page.
-constexpr std::string_view kWhiteSpace[] = {
-    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00A0", "\u1680",
-    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
-    "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000"};
+// Every character that Unicode counts as white space may stand around the
+// number, as it comes pasted from a spreadsheet cell, a terminal or a web
+// page: tab to carriage return, the space, and these, in UTF-8.
+constexpr std::string_view kWideWhiteSpace[] = {"\u0085", "\u00A0", "\u1680", "\u2000", "\u2001",
+                                                "\u2002", "\u2003", "\u2004", "\u2005", "\u2006",
+                                                "\u2007", "\u2008", "\u2009", "\u200A", "\u2028",
+                                                "\u2029", "\u202F", "\u205F", "\u3000"};
 
 // The length in bytes of the white space character that `text` starts with, or 0.
 std::size_t WhiteSpaceLength(std::string_view text) {
-    for (const std::string_view space : kWhiteSpace)
+    if (text.empty()) return 0;
+    const char first = text.front();
+    if (first == ' ' || (first >= '\t' && first <= '\r')) return 1;
+    if (IsAscii(first)) return 0;
+    for (const std::string_view space : kWideWhiteSpace)
         if (text.starts_with(space)) return space.size();
     return 0;
 }
