@@ -35,6 +35,7 @@ private slots:
         const QString whiteSpace = "\t\n\v\f\r \u0085\u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A\u2028\u2029\u202F\u205F\u3000";
         const struct { const char* name; QString text; const char* outcome; } rows[] = {
             {"empty text is missing", "", "missing"},
+            {"zero is refused", "0", "not positive"},
             {"section from the unrounded diameter, not 3.310", "12", "2.053 3.309"},
             {"the published table's AWG 18", "18", "1.024 0.823"},
             // The reader's grammar, at its edges.
@@ -51,6 +52,7 @@ private slots:
             {"white space around a negative gauge", "\t-3\n", "not positive"},
             {"a line break alone is not a number", "\n", "not a number"},
             {"a tab inside the number", "1\t2", "not a number"},
+            {"a letter beyond ASCII after the gauge", "12é", "not a number"},
             // Magnitudes beyond a double saturate.
             {"beyond a double", "1E+309", "0 0"},
             {"an exponent of twenty digits", "1e99999999999999999999", "0 0"},
