@@ -159,8 +159,8 @@ private slots:
         const QString notNumber = warning("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
         const QString notPositive = warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         const QString exit = " [Conferma Uscire dal programma? Sì* No]";
-        QTest::newRow("empty input is missing, blanks are not a number and are cleared") << "Return|   |Return" << "'' '' '' Text1" + missing + notNumber;
-        QTest::newRow("zero is refused; a click on OK then leaves the focus there") << "0|click Command1|40|click Command1" << "'40' '0,08' '0,005' Text1 Command1" + notPositive;
+        QTest::newRow("empty input is missing, blanks are not a number and are cleared, zero is refused") << "Return|   |click Command1|0|Return" << "'' '' '' Text1" + missing + notNumber + notPositive;
+        QTest::newRow("Enter on a focused OK calculates, and trailing zeros are dropped") << "40|Tab|Return" << "'40' '0,08' '0,005' Text1 Command1";
         QTest::newRow("a second gauge replaces the results, a refusal keeps them") << "1|Return|2|Return|x|Return" << "'' '2,053' '3,309' Text1" + notNumber;
         QTest::newRow("in Italian the keypad's decimal key types a comma, the main full stop groups digits") << "1.2|Num+.|5|Return" << "'1.2,5' '1,937' '2,947' Text1";
         QTest::newRow("in English the keypad's decimal key types a point") << "english|0|Num+.|5|Return" << "'0.5' '7.787' '47.621' Text1";
@@ -169,7 +169,7 @@ private slots:
         QTest::newRow("a pasted megabyte of digits is a gauge, with a letter after it is not") << "Ctrl+V|Return|x|Return" << "'' '0' '0' Text1" + notNumber;
         QTest::newRow("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets")
             << "12|Return|Esc|Tab|Tab|Tab|Esc|Tab|Tab|Tab|Space" << "'' '' '' Text1 Command1 Command2 Command3 Text1 Command1 Command2 Text1";
-        QTest::newRow("ESCI, then No, keeps everything") << "12|Return|click Command3" << "'12' '2,053' '3,309' Text1 Command3" + exit;
+        QTest::newRow("a click on OK keeps the focus there; ESCI, then No, keeps everything") << "12|click Command1|click Command3" << "'12' '2,053' '3,309' Text1 Command1 Command3" + exit;
         QTest::newRow("Enter on a focused button presses it: Ripeti calcolo resets, ESCI asks and ends the program")
             << "12|Tab|Tab|Return|Tab|Tab|Tab|yes|Return" << "'' '' '' Text1 Command1 Command2 Text1 Command1 Command2 Command3" + exit + ", exit 0";
         QTest::newRow("closing the window ends the program without asking") << "12|close" << "'12' '' '' Text1, exit 0";
