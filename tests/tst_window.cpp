@@ -108,6 +108,7 @@ private slots:
     void everyTextLooksRight() {
         Play("1E-400|Return", [](velkiro::Form1& form) {
             QCOMPARE(form.maximumSize(), QSize(369, 490));  // fixed at 5535 x 7350 twips
+            QCOMPARE(form.windowTitle(), "Velkiro - by Sobrenti");
             const QHash<QString, QSet<int>> hues = {
                 {"Label1", {240}}, {"Label9", {240}},   {"Label3", {120}},
                 {"Label8", {120}}, {"Label10", {300}},  {"Label11", {300}},
@@ -142,6 +143,7 @@ private slots:
             auto* label3 = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
             QCOMPARE(label3->text(QAccessible::Name), "8,251");
             QCOMPARE(label3->text(QAccessible::Description), "Diametro in mm");
+            QCOMPARE(form.findChild<QLineEdit*>()->accessibleName(), "Calibro AWG");
             std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>()->createStandardContextMenu());
             QCOMPARE(menu->actions().value(5)->text().section('\t', 0, 0), "&Incolla");
             // The exit picture keeps its size, in the bitmap that suits the screen.
@@ -157,11 +159,9 @@ private slots:
         QTest::addColumn<QString>("seen");  // input, results, focus, boxes and exit status
         // clang-format off
         const auto warning = [](const char* text) { return QStringLiteral(" [ATTENZIONE! (!) %1 OK]").arg(text); };
-        const QString missing = warning("DATI MANCANTI!");
         const QString notNumber = warning("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
-        const QString notPositive = warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         const QString exit = " [Conferma Uscire dal programma? Sì* No]";
-        QTest::newRow("empty input is missing, blanks are not a number and are cleared, zero is refused") << "Return|   |click Command1|0|Return" << "'' '' '' Text1" + missing + notNumber + notPositive;
+        QTest::newRow("empty input is missing, blanks are not a number and are cleared, zero is refused") << "Return|   |click Command1|0|Return" << "'' '' '' Text1" + warning("DATI MANCANTI!") + notNumber + warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         QTest::newRow("Enter on a focused OK calculates, and trailing zeros are dropped") << "40|Tab|Return" << "'40' '0,08' '0,005' Text1 Command1";
         QTest::newRow("a second gauge replaces the results, a refusal keeps them") << "1|Return|2|Return|x|Return" << "'' '2,053' '3,309' Text1" + notNumber;
         QTest::newRow("in Italian the keypad's decimal key types a comma, the main full stop groups digits") << "1.2|Num+.|5|Return" << "'1.2,5' '1,937' '2,947' Text1";
