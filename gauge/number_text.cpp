@@ -104,18 +104,28 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
+    // A group separator stands only where it groups: between groups of three
+    // digits, the first of one to three. Anywhere else it is a typing slip (a
+    // full stop meant as a decimal point), never a silent factor of ten.
     std::string digits;
     std::size_t integerCount = 0;
+    std::size_t run = 0;  // digits since the start or the last group separator
+    bool grouped = false;
     for (;;) {
         if (digitAt(i)) {
             digits += text[i++];
             ++integerCount;
-        } else if (integerCount > 0 && startsWith(group) && digitAt(i + group.size())) {
-            i += group.size();  // a group separator only ever stands between two digits
+            ++run;
+        } else if (run > 0 && startsWith(group) && digitAt(i + group.size())) {
+            if (run > 3 || (grouped && run != 3)) return std::nullopt;
+            i += group.size();
+            grouped = true;
+            run = 0;
         } else {
             break;
         }
     }
+    if (grouped && run != 3) return std::nullopt;
     if (startsWith(decimal)) {
         i += decimal.size();
         while (digitAt(i)) digits += text[i++];

@@ -39,10 +39,16 @@ private slots:
             {"section from the unrounded diameter, not 3.310", "12", "2.053 3.309"},
             {"the published table's AWG 18", "18", "1.024 0.823"},
             // The reader's grammar, at its edges.
-            {"blanks, a plus sign, a group separator and exponent E", "  +1,2E0  ", "2.053 3.309"},
+            {"blanks, a plus sign, a group separator and exponent E", "  +0,012E0  ", "2.053 3.309"},
             {"no digits before the decimal separator, exponent e", ".12e+2", "2.053 3.309"},
             {"no digits after the decimal separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
             {"group separator before the digits", "+,12", "not a number"},
+            // A group separator groups three digits, or the text is not a number.
+            {"groups of three after a first of one to three", "12,345,678.5", "0 0"},
+            {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
+            {"a group of four", "1,0000", "not a number"},
+            {"a first group of four", "1234,567", "not a number"},
+            {"separators between single digits", "1,2,3", "not a number"},
             {"group separator after the digits", "12,e1", "not a number"},
             {"exponent without digits", "12e+", "not a number"},
             {"more digits than a double holds, exponent d", "0.120000000000000000000001d2", "2.053 3.309"},
