@@ -12,7 +12,8 @@ constexpr int kStillOpen = 2;  // not a status the program returns
 // Runs the program's event loop on a new window and plays the steps in it,
 // separated by '|': "english" (the user's settings), "click NAME", "close"
 // (as the window manager asks), "yes" (the question is to be answered Sì),
-// "copy NAME" (from a result's menu), a key such as "Return", "Ctrl+V" or
+// "select NAME" (a part of a result, by a double-click), "copy NAME" (a part
+// selected, then the result's menu), "clipboard" (what it holds), a key such as "Return", "Ctrl+V" or
 // "Num+." (on the keypad), or text to type.
 // Then `inspect` looks at the window. Returns the input, the two results, the
 // controls that held the focus in turn, the boxes shown and how the program
@@ -61,9 +62,13 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
                 form.windowHandle()->close();
             else if (step == "yes")
                 yes = true;
-            else if (step.startsWith("copy ")) {  // a part selected, then the result's menu
-                auto* result = form.findChild<QLabel*>(step.mid(5));
-                QTest::mouseDClick(result, Qt::LeftButton, {}, {4, result->height() / 2});
+            else if (step == "clipboard")
+                boxes += " [clipboard: " + QGuiApplication::clipboard()->text() + ']';
+            else if (step.startsWith("select ") || step.startsWith("copy ")) {
+                auto* result = form.findChild<QLabel*>(step.section(' ', 1));
+                QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {},
+                                   result->mapTo(&form, QPoint(4, result->height() / 2)));
+                if (step.startsWith("select ")) continue;  // a part selected
                 QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
                                   result->mapTo(&form, QPoint(4, 4)));
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -164,10 +169,13 @@ private slots:
         QTest::newRow("empty input is missing, blanks are not a number and are cleared, zero is refused") << "Return|   |click Command1|0|Return" << "'' '' '' Text1" + warning("DATI MANCANTI!") + notNumber + warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         QTest::newRow("Enter on a focused OK calculates, and trailing zeros are dropped") << "40|Tab|Return" << "'40' '0,08' '0,005' Text1 Command1";
         QTest::newRow("a second gauge replaces the results, a refusal keeps them") << "1|Return|2|Return|x|Return" << "'' '2,053' '3,309' Text1" + notNumber;
-        QTest::newRow("in Italian the keypad's decimal key types a comma, the main full stop groups digits") << "1.2|Num+.|5|Return" << "'1.2,5' '1,937' '2,947' Text1";
+        QTest::newRow("in Italian a full stop between single digits is a slip, the keypad's decimal key types a comma") << "1.5|Return|1|Num+.|5|Return" << "'1,5' '6,934' '37,765' Text1" + notNumber;
         QTest::newRow("in English the keypad's decimal key types a point") << "english|0|Num+.|Num+5|Return" << "'0.5' '7.787' '47.621' Text1";
         QTest::newRow("an empty result offers nothing to copy; Copia copies a whole result, a part selected")
             << "copy Label3|12|Return|copy Label3|copy Label10" << "'12' '2,053' '3,309' Text1 [Copia with '2' selected: 2,053] [Copia with '3' selected: 3,309]";
+        QTest::newRow("Ctrl+C copies the part of a result selected last, in the input its own selection first")
+            << "12|Return|select Label3|select Label10|Ctrl+C|clipboard|Ctrl+A|Ctrl+C|clipboard|click Command1|select Label3|Ctrl+C|clipboard"
+            << "'12' '2,053' '3,309' Text1 Command1 [clipboard: 3] [clipboard: 12] [clipboard: 2]";
         QTest::newRow("a pasted megabyte of digits is a gauge, with a letter after it is not") << "Ctrl+V|Return|x|Return" << "'' '0' '0' Text1" + notNumber;
         QTest::newRow("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets")
             << "12|Return|Esc|Tab|Tab|Tab|Esc|Tab|Tab|Tab|Space" << "'' '' '' Text1 Command1 Command2 Command3 Text1 Command1 Command2 Text1";

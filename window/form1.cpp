@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QResource>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 #include <limits>
@@ -226,6 +227,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberForma
     });
     connect(text1_, &QLineEdit::returnPressed, command1, &QPushButton::click);
     text1_->installEventFilter(this);
+    // Ctrl+C copies what is selected in a result, which never has the focus;
+    // in the input, its own selection comes first (see eventFilter).
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &Form1::copyResultSelection);
+    label3_->installEventFilter(this);
+    label10_->installEventFilter(this);
     connect(command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
             &Form1::Command2_Click);
@@ -265,15 +272,31 @@ void Form1::buildControls() {
     label10_ = findChild<QLabel*>(QStringLiteral("Label10"));
 }
 
-// In Text1 the keypad's decimal key types the decimal separator the
-// calculation reads, as in a spreadsheet, whatever the keyboard puts on it.
+bool Form1::copyResultSelection() {
+    for (const QLabel* result : {label3_, label10_}) {
+        if (result->hasSelectedText()) {
+            QGuiApplication::clipboard()->setText(result->selectedText());
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // One selection among the results at a time, so Ctrl+C copies the last one made.
+    if (event->type() == QEvent::MouseButtonPress && watched != text1_)
+        (watched == label3_ ? label10_ : label3_)->setSelection(0, 0);
     const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-    if (watched == text1_ && key && key->modifiers().testFlag(Qt::KeypadModifier) &&
+    if (watched != text1_ || !key) return QWidget::eventFilter(watched, event);
+    // The keypad's decimal key types the decimal separator the calculation
+    // reads, as in a spreadsheet, when the keyboard sends it as that key.
+    if (key->modifiers().testFlag(Qt::KeypadModifier) &&
         (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma)) {
         text1_->insert(QString::fromStdString(numberFormat_().decimalSeparator));
         return true;
     }
+    if (key->matches(QKeySequence::Copy) && !text1_->hasSelectedText())
+        return copyResultSelection();
     return QWidget::eventFilter(watched, event);
 }
 

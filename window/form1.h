@@ -34,6 +34,7 @@ protected:
 
 private:
     void buildControls();
+    bool copyResultSelection();
     void Command1_Click();  // "OK": check and convert the typed gauge
     void Command2_Click();  // "Ripeti calcolo": clear for a new calculation
     void Command3_Click();  // "ESCI": confirm, then close
