@@ -17,9 +17,12 @@ debian-package)
     lintian --fail-on error,warning "$deb"
     dpkg-deb --field "$deb" Version | grep -qx 1.00
     files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
-        share/doc/velkiro/{copyright,changelog.gz,README.md} share/icons/hicolor/scalable/apps/$id.svg)
+        share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$id.svg)
     for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
     diff <(printf './usr/%s\n' "${files[@]}" | sort) <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)
+    # The program links system libraries only: no search path of its own.
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/velkiro >"$build/velkiro-packaged"
+    if readelf -d "$build/velkiro-packaged" | grep -E 'R(UN)?PATH'; then exit 1; fi
     # The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
     dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/icons/hicolor/16x16/apps/$id.png" |
         cmp - "$(dirname "$0")/../assets/velkiro-16.png"
