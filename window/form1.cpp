@@ -18,6 +18,7 @@
 #include <limits>
 #include <vector>
 
+#include "contrast.h"
 #include "frame_style.h"
 #include "picture_button.h"
 #include "toolkit_texts.h"
@@ -110,12 +111,6 @@ QFont UiFont(qreal points) {
     return font;
 }
 
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 // The rows line up their second column with three blanks for every O they
 // lack, which assumes an O as wide as three blanks. Spacing every character
 // by half the difference makes that true in any font.
@@ -150,8 +145,6 @@ QWidget* Create(const Control& control, QWidget* container, QStyle* frameStyle) 
             auto* label = new QLabel(control.text, container);
             label->setAlignment(control.align | Qt::AlignVCenter);
             label->setAutoFillBackground(true);  // opaque on the face colour
-            if (control.colour.isValid())
-                SetTextColour(label, QPalette::WindowText, control.colour);
             if (control.kind == Kind::Result) MakeCopyable(label);
             return label;
         }
@@ -175,7 +168,6 @@ QWidget* Create(const Control& control, QWidget* container, QStyle* frameStyle) 
         case Kind::Frame: {
             auto* frame = new QGroupBox(control.text, container);
             frame->setStyle(frameStyle);
-            if (control.colour.isValid()) SetTextColour(frame, QPalette::Text, control.colour);
             return frame;
         }
     }
@@ -216,6 +208,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, NumberFormatSource numberForma
     }
 
     buildControls();
+    applyColours();
 
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     // As in a dialog: a focused button is the one Enter presses and shows
@@ -270,6 +263,25 @@ void Form1::buildControls() {
     text1_ = findChild<QLineEdit*>(QStringLiteral("Text1"));
     label3_ = findChild<QLabel*>(QStringLiteral("Label3"));
     label10_ = findChild<QLabel*>(QStringLiteral("Label10"));
+}
+
+// The fixed text colours, as described on a light face and lightened on a
+// dark one; a frame's caption takes its colour from the Text role.
+void Form1::applyColours() {
+    const QColor face = palette().color(QPalette::Window);
+    for (const Control& control : Controls()) {
+        if (!control.colour.isValid()) continue;
+        QPalette own;  // only this role of the control's own; the rest follows the window
+        own.setColor(control.kind == Kind::Frame ? QPalette::Text : QPalette::WindowText,
+                     TextColourOn(control.colour, face));
+        findChild<QWidget*>(QLatin1String(control.name))->setPalette(own);
+    }
+}
+
+// A desktop switching to a dark look in the evening changes the palette.
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) applyColours();
+    QWidget::changeEvent(event);
 }
 
 bool Form1::copyResultSelection() {

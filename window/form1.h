@@ -3,6 +3,8 @@
 // index); each of the three buttons runs one click handler. The handlers ask
 // the gauge library for the arithmetic, show boxes through MessageBoxes and
 // take the user's separators from a NumberFormatSource; tests replace both.
+// The fixed colours are applied anew whenever the palette changes, lightened
+// on a dark face (contrast.h).
 #pragma once
 
 #include <QWidget>
@@ -31,9 +33,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
+    void applyColours();
     bool copyResultSelection();
     void Command1_Click();  // "OK": check and convert the typed gauge
     void Command2_Click();  // "Ripeti calcolo": clear for a new calculation

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
+#include "contrast.h"
+
 namespace velkiro {
 
 void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
@@ -25,9 +27,17 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
                   metrics.height());
         outline.setTop(metrics.height() / 2);
     }
+    // On a dark face the etched line's light half is the one that shows; it
+    // keeps 3:1 against the face, on black too, where Light is black as well.
+    QPalette linePalette = frame->palette;
+    const QColor face = linePalette.color(QPalette::Window);
+    if (RelativeLuminance(face) < kDarkFace) {
+        linePalette.setColor(QPalette::Light,
+                             LightenedTo(linePalette.color(QPalette::Light), face, kLineContrast));
+    }
     painter->save();
     painter->setClipRegion(QRegion(frame->rect).subtracted(caption));
-    qDrawShadeRect(painter, outline, frame->palette, true, 1);
+    qDrawShadeRect(painter, outline, linePalette, true, 1);
     painter->restore();
     if (!caption.isEmpty()) {
         QPalette palette = frame->palette;
