@@ -4,6 +4,20 @@
 #include <QStylePainter>
 
 namespace velkiro {
+namespace {
+
+// Qt 6.4's QIcon takes the 2x bitmap only at a ratio of exactly 2. Between
+// 1 and 2 (fractional scaling), the 2x bitmap scaled down smoothly is sharper
+// than the 1x one stretched.
+QPixmap PictureAt(const QIcon& icon, QSize size, qreal ratio) {
+    if (ratio <= 1 || ratio == 2) return icon.pixmap(size, ratio);
+    QPixmap picture =
+        icon.pixmap(size, 2).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+}  // namespace
 
 PictureButton::PictureButton(const QIcon& picture, QSize pictureSize, const QString& text,
                              QWidget* parent)
@@ -30,7 +44,7 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
                    style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this)};
     }
     painter.drawPixmap(QPoint((width() - pictureSize.width()) / 2, top) + pressed,
-                       icon().pixmap(pictureSize, devicePixelRatio()));
+                       PictureAt(icon(), pictureSize, devicePixelRatio()));
     const QRect captionBox(0, top + pictureSize.height() + kGap, width(), captionHeight);
     painter.drawItemText(captionBox.translated(pressed), Qt::AlignCenter, option.palette,
                          isEnabled(), caption, QPalette::ButtonText);
