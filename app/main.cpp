@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstdlib>
 
 #include "form1.h"
 
@@ -8,5 +9,10 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
     velkiro::Form1 form1;
     form1.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The window is closed and the program keeps nothing, so the process ends
+    // here, without the toolkit's teardown: on native Wayland, Qt 6.4 waits
+    // there for its display thread, which can sit for ever in
+    // wl_display_read_events and leave a process with no window behind.
+    std::_Exit(status);
 }

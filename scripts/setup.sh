@@ -10,10 +10,11 @@ packages=(
     locales
 )
 # What only the tests need: packaging checks, the sanitizer and fuzzing
-# build (clang), static analysis.
+# build (clang), static analysis, and a Wayland compositor inside Xvfb.
 test_packages=(
     desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
+    weston qt6-wayland xvfb x11-utils xdotool
 )
 
 install_missing() {

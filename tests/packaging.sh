@@ -16,6 +16,7 @@ debian-package)
     deb=$build/velkiro_1.00_amd64.deb
     lintian --fail-on error,warning "$deb"
     dpkg-deb --field "$deb" Version | grep -qx 1.00
+    dpkg-deb --field "$deb" Recommends | grep -qx qt6-wayland
     files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
         share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$id.svg)
     for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
