@@ -4,6 +4,13 @@
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // The embedded font drawn by FreeType, as on Linux, wherever the user has
+    // not chosen otherwise: Windows' GDI engine draws its bold thin at small
+    // sizes when the system has a regular face of the same family.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VELKIRO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));

@@ -12,10 +12,12 @@ packages=(
 # What only the tests need: packaging checks, the sanitizer and fuzzing
 # build (clang), static analysis, and a Wayland compositor inside Xvfb.
 test_packages=(
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
     weston qt6-wayland xvfb x11-utils xdotool
 )
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 install_missing() {
     local missing=() package
@@ -24,11 +26,9 @@ install_missing() {
             missing+=("$package")
     done
     ((${#missing[@]})) || return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 # configure_and_build BUILD_DIR [CMAKE_OPTIONS...]

@@ -90,13 +90,14 @@ QRect ToPixels(const QRect& twips) {
             twips.height() / kTwipsPerPixel};
 }
 
-// "MS Sans Serif" where Windows has it; elsewhere the embedded Liberation Sans
-// Bold, close in width, so the window looks the same on every machine.
+// "MS Sans Serif" where the platform has it as a scalable font. Elsewhere,
+// Windows included, where it is a bitmap font that Qt cannot scale and would
+// replace by a serif face, the embedded Liberation Sans Bold, close in width:
+// the same look on every machine.
 QFont UiFont(qreal points) {
-#ifdef Q_OS_WIN
-    static const QString family = QStringLiteral("MS Sans Serif");
-#else
     static const QString family = [] {
+        const QString preferred = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::isSmoothlyScalable(preferred)) return preferred;
         // The resource lies uncompressed in the executable: FreeType reads it
         // there, with no copy in memory.
         const QResource font(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
@@ -104,7 +105,6 @@ QFont UiFont(qreal points) {
             reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
         return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif"));
     }();
-#endif
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(true);

@@ -1,0 +1,45 @@
+# Sourced by scripts/test-windows: builds Qt for 64-bit Windows from Debian's
+# own qt6-base source, once, into a cache outside the repository. The cache is
+# kept while its stamp matches the options below; delete the folder to build
+# it anew.
+
+# Only what the program and its tests use: Core, Gui, Widgets, Test, and the
+# Windows platform and style plugins. Wintab headers are not in Debian's
+# source, and with OpenGL off Qt 6.4.2's dynamic GL code does not compile.
+qt_options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF
+)
+
+# build_windows_qt CACHE_DIR: leaves Qt installed in CACHE_DIR/qt, with the
+# toolchain file it was built with (CACHE_DIR/qt/mingw-w64.cmake) and the
+# licence texts the libraries ship with (CACHE_DIR/qt/licenses).
+build_windows_qt() {
+    local cache=$1 toolchain=scripts/windows/mingw-w64.cmake
+    local stamp="qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev) ${qt_options[*]} $(md5sum <"$toolchain")"
+    if [ -f "$cache/qt/velkiro-stamp" ] && [ "$(cat "$cache/qt/velkiro-stamp")" = "$stamp" ]; then
+        return 0
+    fi
+    echo "Building Qt for Windows into $cache/qt (about 45 minutes, once)"
+    rm -rf "$cache/source" "$cache/build" "$cache/qt"
+    mkdir -p "$cache/source" "$cache/qt/licenses"
+    cp "$toolchain" "$cache/qt/mingw-w64.cmake"
+    (cd "$cache/source" && apt-get source -qq qt6-base >/dev/null)
+    local source=("$cache"/source/qt6-base-*/)
+    cmake -S "$source" -B "$cache/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$cache/qt/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX="$cache/qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${qt_options[@]}" >"$cache/configure.log"
+    cmake --build "$cache/build" >"$cache/build.log" || { tail -40 "$cache/build.log"; return 1; }
+    cmake --install "$cache/build" >/dev/null
+    # LGPL-3.0 refers to the GPL-3.0; Debian's copyright file covers the
+    # libraries bundled into Qt's (FreeType, HarfBuzz, PCRE2, libpng, zlib).
+    cp "$source"/LICENSES/{LGPL-3.0-only,GPL-3.0-only}.txt "$cache/qt/licenses/"
+    cp "$source"/debian/copyright "$cache/qt/licenses/qt6-base-copyright.txt"
+    echo "$stamp" >"$cache/qt/velkiro-stamp"
+    rm -rf "$cache/source" "$cache/build"
+}
