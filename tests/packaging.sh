@@ -7,8 +7,6 @@ id=org.velkiro.Velkiro
 case $1 in
 desktop-entry) desktop-file-validate "$build/app/$id.desktop" ;;
 metainfo) appstreamcli validate --no-net "$build/app/$id.metainfo.xml" ;;
-# Without the MinGW compiler the host preprocessor does: the script needs no headers.
-windows-resources) x86_64-w64-mingw32-windres --preprocessor=cpp "$build/app/velkiro.rc" -o /dev/null ;;
 debian-package)
     # The package, made by the install rules, holds exactly these files under
     # /usr, and lintian finds no error and no warning in it.
@@ -27,13 +25,5 @@ debian-package)
     # The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
     dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/icons/hicolor/16x16/apps/$id.png" |
         cmp - "$(dirname "$0")/../assets/velkiro-16.png"
-    ;;
-arguments-ignored)
-    # Arguments Qt does not take are ignored: the program starts and stays up,
-    # and leaves nothing behind in a fresh home.
-    home=$(mktemp -d "$build/home.XXXXXX")
-    status=$(HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
-        QT_QPA_PLATFORM=offscreen timeout 3 "$build/app/velkiro" --gauge 12 notes.txt >/dev/null; echo $?)
-    [ "$status" -eq 124 ] && [ -z "$(ls -A "$home")" ]
     ;;
 esac

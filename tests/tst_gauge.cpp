@@ -37,7 +37,6 @@ private slots:
             {"empty text is missing", "", "missing"},
             {"zero is refused", "0", "not positive"},
             {"section from the unrounded diameter, not 3.310", "12", "2.053 3.309"},
-            {"the published table's AWG 18", "18", "1.024 0.823"},
             // The reader's grammar, at its edges.
             {"blanks, a plus sign, a group separator and exponent E", "  +0,012E0  ", "2.053 3.309"},
             {"no digits before the decimal separator, exponent e", ".12e+2", "2.053 3.309"},
@@ -46,7 +45,6 @@ private slots:
             // A group separator groups three digits, or the text is not a number.
             {"groups of three after a first of one to three", "12,345,678.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
-            {"a group of four", "1,0000", "not a number"},
             {"a first group of four", "1234,567", "not a number"},
             {"separators between single digits", "1,2,3", "not a number"},
             {"group separator after the digits", "12,e1", "not a number"},
@@ -55,8 +53,6 @@ private slots:
             // White space of any kind around the number, as pasted text brings it.
             {"every Unicode white space before and after the gauge", whiteSpace + "12" + whiteSpace, "2.053 3.309"},
             {"a group separator between digits, then a line break", "1,000\n", "0 0"},
-            {"white space around a negative gauge", "\t-3\n", "not positive"},
-            {"a line break alone is not a number", "\n", "not a number"},
             {"a tab inside the number", "1\t2", "not a number"},
             {"a letter beyond ASCII after the gauge", "12é", "not a number"},
             // Magnitudes beyond a double saturate.
@@ -83,14 +79,11 @@ private slots:
         QTEST(shown.simplified(), "outcome");
     }
 
+    // Exact halves go to the even thousandth, a double just above or below a
+    // half goes its own way, and no result is ever "-0".
     void roundsToTheNearestThousandthWithTiesToEven() {
         const std::pair<double, const char*> cases[] = {
-            {0.0625, "0.062"},  // an exact half goes down to even
-            {0.1875, "0.188"},  // an exact half goes up to even
-            {0.0025, "0.003"},  // the nearest double lies above the half
-            {1.0005, "1"},      // the nearest double lies below the half
-            {-0.0004, "0"},     // never "-0"
-        };
+            {0.0625, "0.062"}, {0.1875, "0.188"}, {0.0025, "0.003"}, {1.0005, "1"}, {-0.0004, "0"}};
         for (const auto& [value, text] : cases)
             QCOMPARE(gauge::WriteNumber(gauge::RoundToThousandths(value), "."), text);
     }
