@@ -115,6 +115,14 @@ QFont UiFont(qreal points) {
 // lack, which assumes an O as wide as three blanks. Spacing every character
 // by half the difference makes that true in any font.
 QFont RowFont(QFont font) {
+    // Where the platform rounds advances to whole pixels (Windows' FreeType
+    // engine hints them), no spacing can make the columns meet: such rows are
+    // drawn with the font's own advances.
+    QFont design = font;
+    design.setHintingPreference(QFont::PreferNoHinting);
+    if (QFontMetricsF(font).horizontalAdvance(u' ') !=
+        QFontMetricsF(design).horizontalAdvance(u' '))
+        font = design;
     const QFontMetricsF metrics(font);
     const qreal excess = metrics.horizontalAdvance(u'O') - 3 * metrics.horizontalAdvance(u' ');
     font.setLetterSpacing(QFont::AbsoluteSpacing, excess / 2);
