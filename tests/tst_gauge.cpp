@@ -46,7 +46,7 @@ private slots:
             {"groups of three after a first of one to three", "12,345,678.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
             {"a first group of four", "1234,567", "not a number"},
-            {"separators between single digits", "1,2,3", "not a number"},
+            {"a middle group of two", "1,22,333", "not a number"},
             {"group separator after the digits", "12,e1", "not a number"},
             {"exponent without digits", "12e+", "not a number"},
             {"more digits than a double holds, exponent d", "0.120000000000000000000001d2", "2.053 3.309"},
