@@ -96,7 +96,7 @@ QRect ToPixels(const QRect& twips) {
 // the same look on every machine.
 QFont UiFont(qreal points) {
     static const QString family = [] {
-        const QString preferred = QStringLiteral("MS Sans Serif");
+        QString preferred = QStringLiteral("MS Sans Serif");
         if (QFontDatabase::isSmoothlyScalable(preferred)) return preferred;
         // The resource lies uncompressed in the executable: FreeType reads it
         // there, with no copy in memory.
