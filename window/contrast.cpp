@@ -44,4 +44,8 @@ QColor TextColourOn(const QColor& colour, const QColor& face) {
     return RelativeLuminance(face) < kDarkFace ? LightenedTo(colour, face, kTextContrast) : colour;
 }
 
+QColor LineColourOn(const QColor& colour, const QColor& face) {
+    return RelativeLuminance(face) < kDarkFace ? LightenedTo(colour, face, kLineContrast) : colour;
+}
+
 }  // namespace velkiro

@@ -25,4 +25,8 @@ QColor LightenedTo(const QColor& colour, const QColor& face, double ratio);
 // lightened to 4.5:1 on a dark one.
 QColor TextColourOn(const QColor& colour, const QColor& face);
 
+// A frame line's colour as drawn on `face`: as the style gives it on a light
+// face, lightened to 3:1 on a dark one.
+QColor LineColourOn(const QColor& colour, const QColor& face);
+
 }  // namespace velkiro

@@ -30,11 +30,8 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     // On a dark face the etched line's light half is the one that shows; it
     // keeps 3:1 against the face, on black too, where Light is black as well.
     QPalette linePalette = frame->palette;
-    const QColor face = linePalette.color(QPalette::Window);
-    if (RelativeLuminance(face) < kDarkFace) {
-        linePalette.setColor(QPalette::Light,
-                             LightenedTo(linePalette.color(QPalette::Light), face, kLineContrast));
-    }
+    linePalette.setColor(QPalette::Light, LineColourOn(linePalette.color(QPalette::Light),
+                                                       linePalette.color(QPalette::Window)));
     painter->save();
     painter->setClipRegion(QRegion(frame->rect).subtracted(caption));
     qDrawShadeRect(painter, outline, linePalette, true, 1);
