@@ -1,29 +1,23 @@
 #!/usr/bin/env bash
-# Checks of what gets installed and shipped: packaging.sh CHECK BUILD_DIR
+# Checks of what gets installed and shipped, with Debian's tools: packaging.sh BUILD_DIR
 set -euo pipefail
-build=$(cd "$2" && pwd)
+build=$(cd "$1" && pwd)
 id=org.velkiro.Velkiro
 
-case $1 in
-desktop-entry) desktop-file-validate "$build/app/$id.desktop" ;;
-metainfo) appstreamcli validate --no-net "$build/app/$id.metainfo.xml" ;;
-debian-package)
-    # The package, made by the install rules, holds exactly these files under
-    # /usr, and lintian finds no error and no warning in it.
-    (cd "$build" && cpack -G DEB >/dev/null)
-    deb=$build/velkiro_1.00_amd64.deb
-    lintian --fail-on error,warning "$deb"
-    dpkg-deb --field "$deb" Version | grep -qx 1.00
-    dpkg-deb --field "$deb" Recommends | grep -qx qt6-wayland
-    files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
-        share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$id.svg)
-    for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
-    diff <(printf './usr/%s\n' "${files[@]}" | sort) <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)
-    # The program links system libraries only: no search path of its own.
-    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/velkiro >"$build/velkiro-packaged"
-    if readelf -d "$build/velkiro-packaged" | grep -E 'R(UN)?PATH'; then exit 1; fi
-    # The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
-    dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/icons/hicolor/16x16/apps/$id.png" |
-        cmp - "$(dirname "$0")/../assets/velkiro-16.png"
-    ;;
-esac
+desktop-file-validate "$build/app/$id.desktop"
+appstreamcli validate --no-net "$build/app/$id.metainfo.xml"
+# The package, made by the install rules, holds exactly these files under
+# /usr, and lintian finds no error and no warning in it.
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$build/velkiro_1.00_amd64.deb
+lintian --fail-on error,warning "$deb"
+diff <(dpkg-deb --field "$deb" Version Recommends) <(printf 'Version: 1.00\nRecommends: qt6-wayland\n')
+files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
+    share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$id.svg)
+for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
+diff <(printf './usr/%s\n' "${files[@]}" | sort) <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)
+# The program links system libraries only: no search path of its own.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/velkiro >"$build/velkiro-packaged"
+if readelf -d "$build/velkiro-packaged" | grep -E 'R(UN)?PATH'; then exit 1; fi
+# The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
+cmp <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/icons/hicolor/16x16/apps/$id.png) "${0%/*}/../assets/velkiro-16.png"

@@ -20,9 +20,7 @@ constexpr int kStillOpen = 2;  // not a status the program returns
 // answered No is first tried with Esc and its close button, which must not
 // answer it.
 QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& inspect = {}) {
-    velkiro::Form1 form(std::make_unique<velkiro::QtMessageBoxes>(), [] {
-        return gauge::NumberFormat{",", "."};
-    });  // Italian
+    velkiro::Form1 form;  // in Italian: ctest sets the language
     QString focus, seen;
     bool yes = false;
     QTimer answer;
@@ -140,7 +138,6 @@ private slots:
         QTest::newRow("widest-results") << "1E-400|Return" << QPalette();
         QTest::newRow("focus-on-ripeti-calcolo") << "1E-400|Return|Tab|Tab" << QPalette();
         QTest::newRow("gtk-adwaita-dark-through-fusion") << "1E-400|Return" << look(0xf0f0f0, 0x323232, 0x4b4b4b, 0x212121, 0x242424, 0x323232);
-        QTest::newRow("breeze-dark") << "1E-400|Return" << look(0xfcfcfc, 0x31363b, 0x40464c, 0x1c1f22, 0x1b1e20, 0x2a2e32);
         QTest::newRow("white-on-black") << "1E-400|Return" << look(0xffffff, 0, 0, 0, 0, 0);
         // clang-format on
     }
@@ -160,9 +157,10 @@ private slots:
                 const QString text =
                     control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
                 const QFontMetricsF metrics(control->font());
-                QVERIFY2(text.isEmpty() ||
-                             (control->font().bold() && metrics.height() <= control->height() &&
-                              metrics.horizontalAdvance(text) + (button ? 8 : 0) <= control->width()),
+                const bool fits =
+                    metrics.height() <= control->height() &&
+                    metrics.horizontalAdvance(text) + (button ? 8 : 0) <= control->width();
+                QVERIFY2(text.isEmpty() || (control->font().bold() && fits),
                          qPrintable(control->objectName()));
             }
             // What a screen reader says of a result and of the input, the input's
@@ -188,12 +186,11 @@ private slots:
         });
     }
 
-    // The separators are the user's: ctest sets the language and the pair expected.
+    // The separators are the user's: Italian ones, or the pair ctest names with another language.
     void separatorsFollowTheUserSettings() {
-        if (!qEnvironmentVariableIsSet("VELKIRO_SEPARATORS")) QSKIP("run by ctest for a language");
         const gauge::NumberFormat format = velkiro::SystemNumberFormat();
         QCOMPARE(QString::fromStdString(format.decimalSeparator + format.groupSeparator),
-                 qEnvironmentVariable("VELKIRO_SEPARATORS"));
+                 qEnvironmentVariable("VELKIRO_SEPARATORS", ",."));
     }
 
     void scenario_data() {
@@ -204,7 +201,8 @@ private slots:
         const QString notNumber = warning("IL DIAMETRO AWG DEVE ESSERE UN NUMERO!");
         QTest::newRow("empty input is missing, blanks are not a number and are cleared, zero is refused") << "Return|   |click Command1|0|Return" << "'' '' '' Text1" + warning("DATI MANCANTI!") + notNumber + warning("UN DIAMETRO NON PUO' ESSERE ZERO O NEGATIVO!");
         QTest::newRow("Enter on a focused OK calculates, and trailing zeros are dropped") << "40|Tab|Return" << "'40' '0,08' '0,005' Text1 Command1";
-        QTest::newRow("a second gauge replaces the results, a refusal keeps them") << "1|Return|2|Return|x|Return" << "'' '2,053' '3,309' Text1" + notNumber;
+        QTest::newRow("a second gauge replaces the results, a refusal keeps them, closing the window ends the program without asking")
+            << "1|Return|2|Return|x|Return|close" << "'' '2,053' '3,309' Text1" + notNumber + ", exit 0";
         QTest::newRow("in Italian a full stop between single digits is a slip, the keypad's decimal key types a comma") << "1.5|Return|1|Num+.|5|Return" << "'1,5' '6,934' '37,765' Text1" + notNumber;
         QTest::newRow("an empty result has no menu; Copia copies a whole result, a part selected")
             << "menu Label3|12|Return|select Label3|menu Label3|clipboard|select Label10|menu Label10|clipboard"
@@ -218,7 +216,6 @@ private slots:
         QTest::newRow("a click on OK keeps the focus there; ESCI, then No, keeps everything") << "12|click Command1|click Command3" << "'12' '2,053' '3,309' Text1 Command1 Command3 [Conferma Uscire dal programma? Sì* No]";
         QTest::newRow("Enter on a focused button presses it: Ripeti calcolo resets, ESCI asks and ends the program")
             << "12|Tab|Tab|Return|Tab|Tab|Tab|yes|Return" << "'' '' '' Text1 Command1 Command2 Text1 Command1 Command2 Command3 [Conferma Uscire dal programma? Sì* No], exit 0";
-        QTest::newRow("closing the window ends the program without asking") << "12|close" << "'12' '' '' Text1, exit 0";
         // clang-format on
     }
 
