@@ -112,8 +112,7 @@ void CompareWithPicture(const QImage& shot, const QString& name) {
     QFAIL(
         qPrintable(QStringLiteral("%1 pixels differ from %2; see %3/%4*.png. If the new look is "
                                   "right, accept it: VELKIRO_ACCEPT_PICTURES=1 ctest -R tst_window")
-                       .arg(count)
-                       .arg(reference, QDir::currentPath(), name)));
+                       .arg(QString::number(count), reference, QDir::currentPath(), name)));
 }
 
 }  // namespace
@@ -164,13 +163,15 @@ private slots:
                          qPrintable(control->objectName()));
             }
             // What a screen reader says of a result and of the input, the input's
-            // Italian menu, the title and the fixed size (5535 x 7350 twips).
+            // Italian menu, the title, the fixed size (5535 x 7350 twips) and the
+            // icon's three sizes, for the title bar and the task bar.
             auto* label3 = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
             std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>()->createStandardContextMenu());
             // clang-format off
             QCOMPARE(QStringList({label3->text(QAccessible::Name), label3->text(QAccessible::Description), form.findChild<QLineEdit*>()->accessibleName(),
                                   menu->actions().value(5)->text().section('\t', 0, 0), form.windowTitle(), QString("%1x%2").arg(form.maximumWidth()).arg(form.maximumHeight())}),
                      QStringList({"8,251", "Diametro in mm", "Calibro AWG", "&Incolla", "Velkiro - by Sobrenti", "369x490"}));
+            QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
             // clang-format on
             const QString font = form.findChild<QLabel*>("Label1")->font().family();
             const QString here = QSysInfo::kernelType() + ", Qt " +
