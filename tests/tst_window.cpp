@@ -162,15 +162,15 @@ private slots:
                 QVERIFY2(text.isEmpty() || (control->font().bold() && fits),
                          qPrintable(control->objectName()));
             }
-            // What a screen reader says of a result and of the input, the input's
+            // What a screen reader says of the results and of the input, the input's
             // Italian menu, the title, the fixed size (5535 x 7350 twips) and the
             // icon's three sizes, for the title bar and the task bar.
             auto* label3 = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
             std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>()->createStandardContextMenu());
             // clang-format off
-            QCOMPARE(QStringList({label3->text(QAccessible::Name), label3->text(QAccessible::Description), form.findChild<QLineEdit*>()->accessibleName(),
+            QCOMPARE(QStringList({label3->text(QAccessible::Name), label3->text(QAccessible::Description), form.findChild<QLabel*>("Label10")->accessibleDescription(), form.findChild<QLineEdit*>()->accessibleName(),
                                   menu->actions().value(5)->text().section('\t', 0, 0), form.windowTitle(), QString("%1x%2").arg(form.maximumWidth()).arg(form.maximumHeight())}),
-                     QStringList({"8,251", "Diametro in mm", "Calibro AWG", "&Incolla", "Velkiro - by Sobrenti", "369x490"}));
+                     QStringList({"8,251", "Diametro in mm", "Sezione in mm quadrati", "Calibro AWG", "&Incolla", "Velkiro - by Sobrenti", "369x490"}));
             QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
             // clang-format on
             const QString font = form.findChild<QLabel*>("Label1")->font().family();
@@ -204,7 +204,7 @@ private slots:
         QTest::newRow("Enter on a focused OK calculates, and trailing zeros are dropped") << "40|Tab|Return" << "'40' '0,08' '0,005' Text1 Command1";
         QTest::newRow("a second gauge replaces the results, a refusal keeps them, closing the window ends the program without asking")
             << "1|Return|2|Return|x|Return|close" << "'' '2,053' '3,309' Text1" + notNumber + ", exit 0";
-        QTest::newRow("in Italian a full stop between single digits is a slip, the keypad's decimal key types a comma") << "1.5|Return|1|Num+.|5|Return" << "'1,5' '6,934' '37,765' Text1" + notNumber;
+        QTest::newRow("in Italian a full stop between single digits is a slip, on the keypad a digit types itself and the decimal key a comma") << "1.5|Return|Num+1|Num+.|5|Return" << "'1,5' '6,934' '37,765' Text1" + notNumber;
         QTest::newRow("an empty result has no menu; Copia copies a whole result, a part selected")
             << "menu Label3|12|Return|select Label3|menu Label3|clipboard|select Label10|menu Label10|clipboard"
             << "'12' '2,053' '3,309' Text1 [menu: Copia] [clipboard: 2,053] [menu: Copia] [clipboard: 3,309]";
