@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <cstdlib>
+#include <optional>
 
+#include "command_line.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = velkiro::AnswerHelpOrVersion(argc, argv)) return *status;
 #ifdef Q_OS_WIN
     // The embedded font drawn by FreeType, as on Linux, wherever the user has
     // not chosen otherwise: Windows' GDI engine draws its bold thin at small
@@ -11,7 +14,12 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const velkiro::FailedStartExplained explained;
+        app.emplace(argc, argv);
+    }
+    if (const auto status = velkiro::RefuseOtherArguments()) return *status;
     QApplication::setApplicationVersion(QStringLiteral(VELKIRO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
     velkiro::Form1 form1;
