@@ -6,13 +6,22 @@
 # Only what the program and its tests use: Core, Gui, Widgets, Test, and the
 # Windows platform and style plugins. Wintab headers are not in Debian's
 # source, and with OpenGL off Qt 6.4.2's dynamic GL code does not compile.
+# Compiled for size, and without the document formats and widgets that
+# nothing here shows (they are what a download would carry for nothing);
+# features that the Windows plugins build on are kept.
 qt_options=(
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DFEATURE_optimize_size=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_movie=OFF -DFEATURE_textodfwriter=OFF
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF -DFEATURE_calendarwidget=OFF
+    -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_splashscreen=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_keysequenceedit=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
+    -DFEATURE_fontdialog=OFF
 )
 
 # build_windows_qt CACHE_DIR: leaves Qt installed in CACHE_DIR/qt, with the
