@@ -2,22 +2,22 @@
 # Checks of what gets installed and shipped, with Debian's tools: packaging.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
-id=org.velkiro.Velkiro
+source "$build/facts.sh"  # version, app_id
 
-desktop-file-validate "$build/app/$id.desktop"
-appstreamcli validate --no-net "$build/app/$id.metainfo.xml"
+desktop-file-validate "$build/app/$app_id.desktop"
+appstreamcli validate --no-net "$build/app/$app_id.metainfo.xml"
 # The package, made by the install rules, holds exactly these files under
 # /usr, and lintian finds no error and no warning in it.
 (cd "$build" && cpack -G DEB >/dev/null)
-deb=$build/velkiro_1.00_amd64.deb
+deb=$build/velkiro_${version}_amd64.deb
 lintian --fail-on error,warning "$deb"
-diff <(dpkg-deb --field "$deb" Version Recommends) <(printf 'Version: 1.00\nRecommends: qt6-wayland\n')
-files=(bin/velkiro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/velkiro.1.gz
-    share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$id.svg)
-for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
+diff <(dpkg-deb --field "$deb" Version Recommends) <(printf 'Version: %s\nRecommends: qt6-wayland\n' "$version")
+files=(bin/velkiro share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml share/man/man1/velkiro.1.gz
+    share/doc/velkiro/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/$app_id.svg)
+for size in 16 32 48 64 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$app_id.png); done
 diff <(printf './usr/%s\n' "${files[@]}" | sort) <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)
 # The program links system libraries only: no search path of its own.
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/velkiro >"$build/velkiro-packaged"
 if readelf -d "$build/velkiro-packaged" | grep -E 'R(UN)?PATH'; then exit 1; fi
 # The 16 x 16 icon is the pixel artwork itself, not a scaled copy.
-cmp <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/icons/hicolor/16x16/apps/$id.png) "${0%/*}/../assets/velkiro-16.png"
+cmp <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/icons/hicolor/16x16/apps/$app_id.png) "${0%/*}/../assets/velkiro-16.png"

@@ -25,16 +25,15 @@ protected:
 
 // Window managers shorten a title that does not fit their title bar, so every
 // box is at least as wide as its title in a bold title font beside the bar's
-// icon and three buttons, and never narrower than 240 pixels at 96 dpi.
+// icon and three buttons, and never narrower than 240 pixels. Qt sizes in
+// device-independent pixels, so these hold at every scale.
 void WidenToTitle(QMessageBox& box) {
-    constexpr int kTitleBarControls = 4 * 40;  // icon and buttons, in pixels at 96 dpi
+    constexpr int kTitleBarControls = 4 * 40;  // icon and buttons
     constexpr int kLeast = 240;
     QFont titleFont = box.font();
     titleFont.setBold(true);
-    const qreal scale = box.logicalDpiX() / 96.0;
-    const int width = std::max(qRound(kLeast * scale),
-                               QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
-                                   qRound(kTitleBarControls * scale));
+    const int width = std::max(
+        kLeast, QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControls);
     // The box sizes itself to its layout's minimum width when shown.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
@@ -44,7 +43,7 @@ void WidenToTitle(QMessageBox& box) {
 
 // Button captions are set here so the boxes speak Italian whatever translations
 // the system has.
-void QtMessageBoxes::warn(QWidget* parent, const QString& text) {
+void Warn(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ATTENZIONE!"), text, QMessageBox::Ok,
                     parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -52,7 +51,7 @@ void QtMessageBoxes::warn(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-bool QtMessageBoxes::confirm(QWidget* parent, const QString& text) {
+bool Confirm(QWidget* parent, const QString& text) {
     ButtonsOnlyBox box(QMessageBox::NoIcon, QStringLiteral("Conferma"), text,
                        QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));

@@ -1,5 +1,5 @@
-// The modal boxes the commands show. The commands see only this interface, so
-// tests can answer the boxes without a modal loop; QtMessageBoxes is the real one.
+// The modal boxes the commands show, in Italian whatever translations the
+// system has.
 #pragma once
 
 #include <QString>
@@ -8,19 +8,9 @@ class QWidget;
 
 namespace velkiro {
 
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    // "ATTENZIONE!", the exclamation icon and one OK button; waits until dismissed.
-    virtual void warn(QWidget* parent, const QString& text) = 0;
-    // "Conferma", no icon, Sì (the default) and No, and no other way out.
-    virtual bool confirm(QWidget* parent, const QString& text) = 0;
-};
-
-class QtMessageBoxes final : public MessageBoxes {
-public:
-    void warn(QWidget* parent, const QString& text) override;
-    bool confirm(QWidget* parent, const QString& text) override;
-};
+// "ATTENZIONE!", the exclamation icon and one OK button; waits until dismissed.
+void Warn(QWidget* parent, const QString& text);
+// "Conferma", no icon, Sì (the default) and No, and no other way out; true for Sì.
+bool Confirm(QWidget* parent, const QString& text);
 
 }  // namespace velkiro

@@ -1,0 +1,224 @@
+#include "form1_ui.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHash>
+#include <QPushButton>
+#include <QResource>
+#include <algorithm>
+#include <variant>
+
+#include "contrast.h"
+#include "frame_style.h"
+#include "gauge_input.h"
+#include "picture_button.h"
+#include "result_label.h"
+
+namespace velkiro {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr QSize kClientTwips(5535, 7350);
+constexpr QSize kExitPicture(28, 29);
+
+enum class Kind {
+    Label,
+    Result,
+    Row,  // a label whose blanks line up a second column
+    TextBox,
+    Button,
+    PictureButton,
+    Frame,
+};
+
+// Where a control the commands use is kept.
+using Member = std::variant<std::monostate, GaugeInput * Form1Ui::*, ResultLabel * Form1Ui::*,
+                            QPushButton * Form1Ui::*>;
+
+struct Control {
+    const char* name;
+    Kind kind;
+    const char* container;  // null: the window itself
+    QRect twips;            // left, top, width, height
+    QString text;
+    qreal points;   // 0: no font of its own
+    QColor colour;  // invalid: the standard text colour
+    Qt::Alignment align;
+    int tabIndex;
+    Member member;
+};
+
+// A row of the "ECCEZIONI" panel; the blanks line up the second column.
+QString ExceptionRow(const char* gauge, int blanks, const char* millimetres) {
+    return QStringLiteral("AWG = %1%2mm = %3").arg(gauge, QString(blanks, u' '), millimetres);
+}
+
+const std::vector<Control>& Controls() {
+    const QColor blue(0, 0, 192), green(0, 192, 0), magenta(255, 0, 255), red(255, 0, 0);
+    const QColor standard;
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
+    // clang-format off
+    static const std::vector<Control> controls = {
+        {"Label1",   Kind::Label,   nullptr,  {120, 120, 5055, 375}, "CONVERTITORE per diametro fili", 13.5, blue, centre, 4, {}},
+        {"Label9",   Kind::Label,   nullptr,  {840, 480, 3615, 375}, "AWG in mm e sezione", 13.5, blue, centre, 14, {}},
+        {"Frame1",   Kind::Frame,   nullptr,  {420, 1080, 4455, 5055}, "", 0, standard, left, 5, {}},
+        {"Label2",   Kind::Label,   "Frame1", {600, 360, 1095, 375}, "AWG", 13.5, standard, centre, 6, {}},
+        {"Text1",    Kind::TextBox, "Frame1", {1680, 360, 735, 375}, "", 13.5, standard, left, 0, &Form1Ui::gaugeInput},
+        {"Command1", Kind::Button,  "Frame1", {3000, 360, 855, 375}, "OK", 9.75, standard, centre, 1, &Form1Ui::okButton},
+        {"Label8",   Kind::Label,   "Frame1", {600, 1080, 855, 375}, "mm", 13.5, green, centre, 13, {}},
+        {"Label3",   Kind::Result,  "Frame1", {1680, 1080, 1335, 375}, "", 13.5, green, left, 7, &Form1Ui::diameter},
+        {"Label11",  Kind::Label,   "Frame1", {600, 1680, 735, 375}, "mmq", 13.5, magenta, left, 16, {}},
+        {"Label10",  Kind::Result,  "Frame1", {1680, 1680, 1455, 375}, "", 13.5, magenta, left, 15, &Form1Ui::section},
+        {"Frame2",   Kind::Frame,   "Frame1", {480, 2400, 3495, 1815}, "ECCEZIONI", 9.75, red, left, 8, {}},
+        {"Label4",   Kind::Row,     "Frame2", {120, 360, 3135, 255}, ExceptionRow("O", 15, "8.251"), 9.75, standard, left, 9, {}},
+        {"Label5",   Kind::Row,     "Frame2", {120, 720, 3135, 255}, ExceptionRow("OO", 12, "9.266"), 9.75, standard, left, 10, {}},
+        {"Label6",   Kind::Row,     "Frame2", {120, 1080, 3135, 255}, ExceptionRow("OOO", 9, "10.405"), 9.75, standard, left, 11, {}},
+        {"Label7",   Kind::Row,     "Frame2", {120, 1440, 3135, 255}, ExceptionRow("OOOO", 6, "11.684"), 9.75, standard, left, 12, {}},
+        {"Command2", Kind::Button,  "Frame1", {1080, 4440, 2295, 375}, "Ripeti calcolo", 12, standard, centre, 2, &Form1Ui::resetButton},
+        {"Command3", Kind::PictureButton, nullptr, {2040, 6480, 1215, 735}, "ESCI", 8.25, standard, centre, 3, &Form1Ui::exitButton},
+    };
+    // clang-format on
+    return controls;
+}
+
+QRect ToPixels(const QRect& twips) {
+    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
+            twips.height() / kTwipsPerPixel};
+}
+
+// "MS Sans Serif" where the platform has it as a scalable font. Elsewhere,
+// Windows included, where it is a bitmap font that Qt cannot scale and would
+// replace by a serif face, the embedded Liberation Sans Bold, close in width:
+// the same look on every machine.
+QFont UiFont(qreal points) {
+    static const QString family = [] {
+        QString preferred = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::isSmoothlyScalable(preferred)) return preferred;
+        // The resource lies uncompressed in the executable: FreeType reads it
+        // there, with no copy in memory.
+        const QResource font(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
+        const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
+        return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif"));
+    }();
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+// The rows line up their second column with three blanks for every O they
+// lack, which assumes an O as wide as three blanks. Spacing every character
+// by half the difference makes that true in any font.
+QFont RowFont(QFont font) {
+    // Where the platform rounds advances to whole pixels (Windows' FreeType
+    // engine hints them), no spacing can make the columns meet: such rows are
+    // drawn with the font's own advances.
+    QFont design = font;
+    design.setHintingPreference(QFont::PreferNoHinting);
+    if (QFontMetricsF(font).horizontalAdvance(u' ') !=
+        QFontMetricsF(design).horizontalAdvance(u' '))
+        font = design;
+    const QFontMetricsF metrics(font);
+    const qreal excess = metrics.horizontalAdvance(u'O') - 3 * metrics.horizontalAdvance(u' ');
+    font.setLetterSpacing(QFont::AbsoluteSpacing, excess / 2);
+    return font;
+}
+
+// Keeps `widget` in the member named by the control's row, if any, as the
+// member's type: the kind decides the class, so the two always agree.
+template <class Widget>
+Widget* Keep(Form1Ui& ui, const Control& control, Widget* widget) {
+    if (const auto* member = std::get_if<Widget * Form1Ui::*>(&control.member))
+        ui.**member = widget;
+    return widget;
+}
+
+QWidget* Create(Form1Ui& ui, const Control& control, QWidget* container, QStyle* frameStyle) {
+    switch (control.kind) {
+        case Kind::Row:
+        case Kind::Label:
+        case Kind::Result: {
+            auto* label = control.kind == Kind::Result ? Keep(ui, control, new ResultLabel(container))
+                                                       : new QLabel(container);
+            label->setText(control.text);
+            label->setAlignment(control.align | Qt::AlignVCenter);
+            label->setAutoFillBackground(true);  // opaque on the face colour
+            return label;
+        }
+        case Kind::TextBox:
+            return Keep(ui, control, new GaugeInput(container));
+        case Kind::Button:
+        case Kind::PictureButton: {
+            // QIcon also takes exit@2x.png, for screens of twice the density.
+            QPushButton* button =
+                control.kind == Kind::Button
+                    ? new QPushButton(control.text, container)
+                    : new PictureButton(QIcon(QStringLiteral(":/velkiro/exit.png")), kExitPicture,
+                                        control.text, container);
+            button->setAutoDefault(true);  // Enter on the focused button clicks it
+            return Keep(ui, control, button);
+        }
+        case Kind::Frame: {
+            auto* frame = new QGroupBox(control.text, container);
+            frame->setStyle(frameStyle);
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Form1Ui::setupUi(QWidget* form1) {
+    form1->setObjectName(QStringLiteral("Form1"));
+    form1->setWindowTitle(QStringLiteral(VELKIRO_TITLE));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/velkiro/velkiro-%1.png").arg(size), QSize(size, size));
+    form1->setWindowIcon(icon);
+    form1->setFixedSize(kClientTwips / kTwipsPerPixel);
+
+    auto* frameStyle = new FrameStyle;
+    frameStyle->setParent(form1);
+    QHash<QByteArray, QWidget*> containers;
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const Control& control : Controls()) {
+        QWidget* container = control.container ? containers.value(control.container) : form1;
+        QWidget* widget = Create(*this, control, container, frameStyle);
+        containers.insert(control.name, widget);
+        widget->setObjectName(QLatin1String(control.name));
+        widget->setGeometry(ToPixels(control.twips));
+        if (control.points > 0) {
+            const QFont font = UiFont(control.points);
+            widget->setFont(control.kind == Kind::Row ? RowFont(font) : font);
+        }
+        // A frame's caption takes its colour from the Text role, which the
+        // labels inside (drawn in WindowText) do not inherit.
+        if (control.colour.isValid())
+            coloured_.push_back({widget, control.kind == Kind::Frame ? QPalette::Text : QPalette::WindowText,
+                                 control.colour});
+        if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(control.tabIndex, widget);
+    }
+    std::sort(focusable.begin(), focusable.end());
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    applyColours(form1->palette().color(QPalette::Window));
+
+    gaugeInput->setAccessibleName(QStringLiteral("Calibro AWG"));
+    // A label's text is its accessible name, so the results keep theirs and
+    // are described instead.
+    diameter->setAccessibleDescription(QStringLiteral("Diametro in mm"));
+    section->setAccessibleDescription(QStringLiteral("Sezione in mm quadrati"));
+}
+
+void Form1Ui::applyColours(const QColor& face) const {
+    for (const Coloured& coloured : coloured_) {
+        QPalette own;  // only this role of the control's own; the rest follows the window
+        own.setColor(coloured.role, TextColourOn(coloured.colour, face));
+        coloured.control->setPalette(own);
+    }
+}
+
+}  // namespace velkiro
