@@ -5,15 +5,12 @@
 #include "command_line.h"
 #include "form1.h"
 
+// On Windows the toolkit keeps its own font engine, Windows' GDI: it draws
+// the boxes and menus in the system's message font (Segoe UI on Windows 10
+// and 11) with the system's smoothing, as every other program does, and it
+// draws the embedded bold face as fully as FreeType does.
 int main(int argc, char* argv[]) {
     if (const auto status = velkiro::AnswerHelpOrVersion(argc, argv)) return *status;
-#ifdef Q_OS_WIN
-    // The embedded font drawn by FreeType, as on Linux, wherever the user has
-    // not chosen otherwise: Windows' GDI engine draws its bold thin at small
-    // sizes when the system has a regular face of the same family.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
-#endif
     std::optional<QApplication> app;
     {
         const velkiro::FailedStartExplained explained;

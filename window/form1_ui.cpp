@@ -112,8 +112,8 @@ QFont UiFont(qreal points) {
 // lack, which assumes an O as wide as three blanks. Spacing every character
 // by half the difference makes that true in any font.
 QFont RowFont(QFont font) {
-    // Where the platform rounds advances to whole pixels (Windows' FreeType
-    // engine hints them), no spacing can make the columns meet: such rows are
+    // Where the platform rounds advances to whole pixels (Windows hints
+    // them), no spacing can make the columns meet: such rows are
     // drawn with the font's own advances.
     QFont design = font;
     design.setHintingPreference(QFont::PreferNoHinting);
@@ -179,6 +179,8 @@ void Form1Ui::setupUi(QWidget* form1) {
         icon.addFile(QStringLiteral(":/velkiro/velkiro-%1.png").arg(size), QSize(size, size));
     form1->setWindowIcon(icon);
     form1->setFixedSize(kClientTwips / kTwipsPerPixel);
+    // Fixed on Windows too: a thin border, no sizing and no maximise button.
+    form1->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     auto* frameStyle = new FrameStyle;
     frameStyle->setParent(form1);
