@@ -24,6 +24,34 @@ qt_options=(
     -DFEATURE_fontdialog=OFF
 )
 
+# apt-get source needs Debian's source index: the machine's own `deb` entries
+# for its release, copied as `deb-src`, so its own mirror or proxy serves it.
+add_source_index() {
+    local release list=/etc/apt/sources.list.d/velkiro-deb-src.sources entries
+    grep -rqs '^Types: deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d && return 0
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    entries=$(mktemp)
+    {
+        cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+            awk -v release="$release" 'BEGIN { RS = ""; FS = "\n" } {
+                deb = 0; ours = 0; stanza = ""
+                for (i = 1; i <= NF; i++) {
+                    if ($i ~ /^#/) continue
+                    if ($i ~ /^Types:/) { deb = $i ~ /[ :]deb( |$)/; continue }
+                    if ($i ~ /^Suites:/) { ours = (" " substr($i, 8) " ") ~ (" " release " "); $i = "Suites: " release }
+                    stanza = stanza $i "\n"
+                }
+                if (deb && ours) printf "Types: deb-src\n%s\n", stanza }'
+        cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+            sed -nE "s/^deb(\s.*\s$release\s)/deb-src\1/p"
+    } >"$entries"
+    [ -s "$entries" ] || { echo "apt's sources have no Debian $release entry to copy as deb-src" >&2; return 1; }
+    echo "Adding the source index of Debian $release, copied from apt's own entries"
+    as_root install -m 644 "$entries" "$list"
+    rm -f "$entries"
+    as_root apt-get update -qq
+}
+
 # build_windows_qt CACHE_DIR: leaves Qt installed in CACHE_DIR/qt, with the
 # toolchain file it was built with (CACHE_DIR/qt/mingw-w64.cmake) and the
 # licence texts the libraries ship with (CACHE_DIR/qt/licenses).
@@ -37,6 +65,7 @@ build_windows_qt() {
     rm -rf "$cache/source" "$cache/build" "$cache/qt"
     mkdir -p "$cache/source" "$cache/qt/licenses"
     cp "$toolchain" "$cache/qt/mingw-w64.cmake"
+    add_source_index
     (cd "$cache/source" && apt-get source -qq qt6-base >/dev/null)
     local source=("$cache"/source/qt6-base-*/)
     cmake -S "$source" -B "$cache/build" -G Ninja \
