@@ -17,7 +17,6 @@ int main(int argc, char* argv[]) {
         app.emplace(argc, argv);
     }
     if (const auto status = velkiro::RefuseOtherArguments()) return *status;
-    QApplication::setApplicationVersion(QStringLiteral(VELKIRO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
     velkiro::Form1 form1;
     form1.show();

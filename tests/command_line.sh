@@ -17,13 +17,13 @@ row() {  # WHAT VARIABLES ARGUMENTS STATUS STDOUT STDERR
 }
 row "--version needs no display" "" --version 0 "velkiro $version" ""
 row "--help needs no display and names the manual" "" --help 0 "Uso: velkiro [[]OPZIONE]*--version*man velkiro" ""
-row "-h is --help" "" -h 0 "Uso: velkiro*" ""
-row "an unknown option is named once Qt has taken its own" QT_QPA_PLATFORM=offscreen "-platform offscreen -style fusion -reverse --no-such-option" \
-    2 "" "velkiro: opzione sconosciuta '--no-such-option'$refused"
+row "an unknown option is named once Qt has taken its own, after the toolkit's own warnings" "-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen" \
+    "-platform offscreen -style fusion -reverse --no-such-option" 2 "" "QStandardPaths: XDG_RUNTIME_DIR not set*velkiro: opzione sconosciuta '--no-such-option'$refused"
+row "a short option is named with one dash" QT_QPA_PLATFORM=offscreen -x 2 "" "velkiro: opzione sconosciuta '-x'$refused"
 row "an argument is not taken" QT_QPA_PLATFORM=offscreen dodici 2 "" "velkiro: argomento inatteso 'dodici'$refused"
 row "no display at all is one line, not an abort" "" "" 1 "" "velkiro: nessun display: DISPLAY e WAYLAND_DISPLAY non sono impostate"
-row "a display that does not answer is one line" DISPLAY=:7913 "" \
-    1 "" "velkiro: impossibile aprire la finestra sul display (DISPLAY=:7913); per i dettagli: QT_DEBUG_PLUGINS=1"
+row "a display that does not answer is one line naming it" "DISPLAY=:7913 WAYLAND_DISPLAY=velkiro-none" "" \
+    1 "" "velkiro: impossibile aprire la finestra sul display (DISPLAY=:7913, WAYLAND_DISPLAY=velkiro-none); per i dettagli: QT_DEBUG_PLUGINS=1"
 row "Qt's own account when asked for" QT_DEBUG_PLUGINS=1 "" 134 "" "*could not connect to display*Available platform plugins*"
 echo "$((8 - failures)) passed, $failures failed"
 ((failures == 0))

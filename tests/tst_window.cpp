@@ -80,7 +80,8 @@ Seen Play(const QStringList& steps, const std::function<void(velkiro::Form1&)>& 
                     menu->close();
                 }
             } else if (verb == "highlight") {
-                QPalette windows = form.palette();
+                QPalette windows = form.palette();  // and a new accent colour
+                windows.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 120, 215));
                 windows.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
                 form.setPalette(windows);
                 const QImage shot = result->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -159,11 +160,10 @@ private slots:
     void describesItself() {
         Play({"type 1E-400", "key Return"}, [](velkiro::Form1& form) {
             for (QWidget* control : form.findChildren<QWidget*>(QRegularExpression("Label|Frame|Command"))) {
-                const bool button = control->inherits("QAbstractButton");
                 const QString text = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
                 const QFontMetricsF metrics(control->font());
                 const bool fits = metrics.height() <= control->height() &&
-                                  metrics.horizontalAdvance(text) + (button ? 8 : 0) <= control->width();
+                                  metrics.horizontalAdvance(text) + (control->inherits("QAbstractButton") ? 8 : 0) <= control->width();
                 QVERIFY2(text.isEmpty() || (control->font().bold() && fits), qPrintable(control->objectName()));
             }
             auto* label3 = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
