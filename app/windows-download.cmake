@@ -15,8 +15,6 @@ if(MINGW)
                         OUTPUT_VARIABLE runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
         install(FILES ${runtime} DESTINATION .)
     endforeach()
-    # No time of linking in the program, so two builds of one commit match.
-    target_link_options(velkiro PRIVATE -Wl,--no-insert-timestamp)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/assets/LiberationSans-OFL.txt
         DESTINATION licenses)

@@ -95,8 +95,8 @@ QFont UiFont(qreal points) {
     static const QString family = [] {
         QString preferred = QStringLiteral("MS Sans Serif");
         if (QFontDatabase::isSmoothlyScalable(preferred)) return preferred;
-        // The resource lies uncompressed in the executable: FreeType reads it
-        // there, with no copy in memory.
+        // The resource lies uncompressed in the executable: on Linux FreeType
+        // reads it there, with no copy in memory.
         const QResource font(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
         const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
