@@ -5,12 +5,13 @@
 #include "command_line.h"
 #include "form1.h"
 
-// On Windows the toolkit keeps its own font engine, Windows' GDI: it draws
-// the boxes and menus in the system's message font (Segoe UI on Windows 10
-// and 11) with the system's smoothing, as every other program does, and it
-// draws the embedded bold face as fully as FreeType does.
 int main(int argc, char* argv[]) {
     if (const auto status = velkiro::AnswerHelpOrVersion(argc, argv)) return *status;
+#ifdef QT_STATIC
+    // Everything the program needs is inside it: no toolkit plugin is ever
+    // loaded from a folder that someone else could write to.
+    QCoreApplication::setLibraryPaths({});
+#endif
     std::optional<QApplication> app;
     {
         const velkiro::FailedStartExplained explained;
@@ -21,9 +22,14 @@ int main(int argc, char* argv[]) {
     velkiro::Form1 form1;
     form1.show();
     const int status = QApplication::exec();
-    // The window is closed and the program keeps nothing, so the process ends
-    // here, without the toolkit's teardown: on native Wayland, Qt 6.4 waits
-    // there for its display thread, which can sit for ever in
-    // wl_display_read_events and leave a process with no window behind.
-    std::_Exit(status);
+    // On native Wayland, Qt 6.4's teardown waits for its display thread,
+    // which can sit for ever in wl_display_read_events and leave a process
+    // with no window behind, so there the process ends at once. The
+    // clipboard loses nothing by it: Wayland has no hand-over at the end,
+    // and a compositor that keeps the clipboard takes its copy when the text
+    // is copied. Elsewhere the toolkit's teardown hands what the user copied
+    // to the system: Windows takes the data itself, and X11's clipboard
+    // manager, where the desktop runs one, takes a copy.
+    if (QGuiApplication::platformName() == u"wayland") std::_Exit(status);
+    return status;
 }

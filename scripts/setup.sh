@@ -10,11 +10,12 @@ packages=(
     locales
 )
 # What only the tests need: packaging checks, the sanitizer and fuzzing
-# build (clang), static analysis, and a Wayland compositor inside Xvfb.
+# build (clang), static analysis, a Wayland compositor inside Xvfb, and on
+# X11 a window manager and a clipboard manager with a reader.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
-    weston qt6-wayland xvfb x11-utils xdotool
+    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

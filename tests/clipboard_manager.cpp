@@ -1,0 +1,86 @@
+// An X11 clipboard manager as desktops run one, keeping text only: a program
+// that owns the clipboard asks it, as the program ends, to save the targets
+// (SAVE_TARGETS on CLIPBOARD_MANAGER); it copies the text and then serves it
+// as the clipboard's owner. Prints "ready" once it is the manager.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void Reply(Display* display, const XSelectionRequestEvent& request, Atom property) {
+    XEvent reply{};
+    reply.xselection = {
+        SelectionNotify, 0,        True,        display, request.requestor, request.selection,
+        request.target,  property, request.time};
+    XSendEvent(display, request.requestor, False, NoEventMask, &reply);
+}
+
+}  // namespace
+
+int main() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return 1;
+    const Window window =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    const auto atom = [display](const char* name) { return XInternAtom(display, name, False); };
+    const Atom manager = atom("CLIPBOARD_MANAGER"), saveTargets = atom("SAVE_TARGETS");
+    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING"), targets = atom("TARGETS");
+    const Atom copy = atom("VELKIRO_COPY");
+    XSetSelectionOwner(display, manager, window, CurrentTime);
+    if (XGetSelectionOwner(display, manager) != window) return 1;
+    std::puts("ready");
+    std::fflush(stdout);
+
+    std::string kept;
+    bool keeping = false;
+    XSelectionRequestEvent saving{};  // the request being answered, while the text comes
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == SelectionRequest) {
+            const XSelectionRequestEvent& request = event.xselectionrequest;
+            if (request.selection == manager && request.target == saveTargets) {
+                saving = request;
+                XConvertSelection(display, clipboard, utf8, copy, window, request.time);
+            } else if (request.selection == clipboard && keeping && request.target == utf8) {
+                XChangeProperty(display, request.requestor, request.property, utf8, 8,
+                                PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(kept.data()),
+                                static_cast<int>(kept.size()));
+                Reply(display, request, request.property);
+            } else if (request.selection == clipboard && keeping && request.target == targets) {
+                const Atom offered[] = {targets, utf8};
+                XChangeProperty(display, request.requestor, request.property, XA_ATOM, 32,
+                                PropModeReplace, reinterpret_cast<const unsigned char*>(offered),
+                                2);
+                Reply(display, request, request.property);
+            } else {
+                Reply(display, request, None);
+            }
+        } else if (event.type == SelectionNotify && saving.requestor != 0) {
+            Atom type = None;
+            int format = 0;
+            unsigned long items = 0, left = 0;
+            unsigned char* data = nullptr;
+            const bool copied =
+                event.xselection.property != None &&
+                XGetWindowProperty(display, window, copy, 0, 1 << 20, True, AnyPropertyType, &type,
+                                   &format, &items, &left, &data) == Success &&
+                data != nullptr;
+            if (copied) {
+                kept.assign(reinterpret_cast<const char*>(data), items);
+                XFree(data);
+                keeping = true;
+                XSetSelectionOwner(display, clipboard, window, CurrentTime);
+            }
+            Reply(display, saving, copied ? saving.property : None);
+            saving = {};
+        } else if (event.type == SelectionClear && event.xselectionclear.selection == clipboard) {
+            keeping = false;
+        }
+        XFlush(display);
+    }
+}
