@@ -1,17 +1,17 @@
-// The program as a Unix command: --help and --version are answered before
-// the toolkit starts, since they need no display; Qt takes its own options
-// (-platform, -style, ...) out of the command line, and whatever is left is
-// refused; a display that cannot be reached gets one clear line instead of
-// the toolkit's abort.
+// The program as a command: its options are read before the toolkit starts,
+// so --help and --version need no display and an option that is neither the
+// program's nor the toolkit's (-platform, -style, ...) is refused whether or
+// not a display can be reached; a display that cannot be reached gets one
+// clear line instead of the toolkit's abort.
 #pragma once
 
 #include <optional>
 
 namespace velkiro {
 
-// The status to end with, after printing the usage or the version, or
-// nothing when neither was asked for.
-std::optional<int> AnswerHelpOrVersion(int argc, char* argv[]);
+// The status to end with, after printing the usage, the version or what is
+// wrong with the arguments, or nothing when the window is to open.
+std::optional<int> ReadCommandLine(int argc, char* argv[]);
 
 // Lives while QApplication is being built: if the toolkit cannot start, says
 // why in one line and ends the program with status 1. The toolkit's own
@@ -24,9 +24,5 @@ public:
     FailedStartExplained(const FailedStartExplained&) = delete;
     FailedStartExplained& operator=(const FailedStartExplained&) = delete;
 };
-
-// Once the toolkit has taken its options: status 2, after naming the first
-// argument that is not the program's, or nothing when there is none.
-std::optional<int> RefuseOtherArguments();
 
 }  // namespace velkiro

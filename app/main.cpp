@@ -6,7 +6,7 @@
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto status = velkiro::AnswerHelpOrVersion(argc, argv)) return *status;
+    if (const auto status = velkiro::ReadCommandLine(argc, argv)) return *status;
 #ifdef QT_STATIC
     // Everything the program needs is inside it: no toolkit plugin is ever
     // loaded from a folder that someone else could write to.
@@ -17,7 +17,6 @@ int main(int argc, char* argv[]) {
         const velkiro::FailedStartExplained explained;
         app.emplace(argc, argv);
     }
-    if (const auto status = velkiro::RefuseOtherArguments()) return *status;
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
     velkiro::Form1 form1;
     form1.show();
