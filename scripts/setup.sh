@@ -10,12 +10,12 @@ packages=(
     locales
 )
 # What only the tests need: packaging checks, the sanitizer and fuzzing
-# build (clang), static analysis, a Wayland compositor inside Xvfb, and on
-# X11 a window manager and a clipboard manager with a reader.
+# build (clang), static analysis, a Wayland compositor inside Xvfb, on X11
+# a window manager and a clipboard manager with a reader, and a session bus.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
-    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip
+    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip dbus
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -2,11 +2,48 @@
 // driven by keys and clicks through the real boxes, up to the program's end.
 #include <QTest>
 #include <QtWidgets>
+#ifndef Q_OS_WIN
+#include <QtDBus>
+#endif
 
+#include "contrast.h"
 #include "form1.h"
 #include "gauge_input.h"
 
 namespace {
+
+#ifndef Q_OS_WIN
+// The desktop's settings portal, as GNOME serves its high-contrast switch, on
+// the session bus that ctest starts for the window tests: a row switches high
+// contrast while the window is open.
+class SettingsPortal final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    const QString group = "org.gnome.desktop.a11y.interface", key = "high-contrast";
+    bool highContrast = false;
+    bool serving() {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        return bus.registerService("org.freedesktop.portal.Desktop") &&
+               bus.registerObject("/org/freedesktop/portal/desktop", this,
+                                  QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals);
+    }
+    void switchTo(bool on) {
+        highContrast = on;
+        emit SettingChanged(group, key, QDBusVariant(on));
+    }
+
+public slots:
+    QDBusVariant Read(const QString& readGroup, const QString& readKey) {
+        return QDBusVariant(QVariant::fromValue(
+            QDBusVariant(readGroup == group && readKey == key && highContrast)));
+    }
+
+signals:
+    void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+};
+#endif
 
 // What a scenario leaves behind, field by field, so that a failure names the
 // field that differs.
@@ -148,6 +185,9 @@ Q_DECLARE_METATYPE(Seen)
 
 class WindowTest : public QObject {
     Q_OBJECT
+#ifndef Q_OS_WIN
+    SettingsPortal portal;
+#endif
 
 private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }  // a caret that never blinks
@@ -185,31 +225,81 @@ private slots:
     void looksRight_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QPalette>("look");  // the desktop's, where it is not the default
+        QTest::addColumn<bool>("highContrast");  // switched on through the desktop's portal
         // clang-format off
         const auto look = [](QRgb text, QRgb button, QRgb light, QRgb dark, QRgb base, QRgb face) {
             return QPalette(QColor(text), QColor(button), QColor(light), QColor(dark), QColor(dark), QColor(text), QColor(light), QColor(base), QColor(face)); };
         const QStringList widest = {"type 1E-400", "key Return"};
-        QTest::newRow("widest-results") << widest << QPalette();
-        QTest::newRow("focus-on-ripeti-calcolo") << (widest + QStringList{"key Tab", "key Tab"}) << QPalette();
-        QTest::newRow("gtk-adwaita-dark-through-fusion") << widest << look(0xf0f0f0, 0x323232, 0x4b4b4b, 0x212121, 0x242424, 0x323232);
-        QTest::newRow("white-on-black") << widest << look(0xffffff, 0, 0, 0, 0, 0);
+        QTest::newRow("widest-results") << widest << QPalette() << false;
+        QTest::newRow("focus-on-ripeti-calcolo") << (widest + QStringList{"key Tab", "key Tab"}) << QPalette() << false;
+        QTest::newRow("gtk-adwaita-dark-through-fusion") << widest << look(0xf0f0f0, 0x323232, 0x4b4b4b, 0x212121, 0x242424, 0x323232) << false;
+        QTest::newRow("white-on-black") << widest << look(0xffffff, 0, 0, 0, 0, 0) << false;
+        QTest::newRow("high-contrast-black-on-white") << widest << look(0, 0xffffff, 0xffffff, 0x808080, 0xffffff, 0xffffff) << true;
         // clang-format on
     }
     void looksRight() {
         QFETCH(QStringList, steps);
         QFETCH(QPalette, look);
+        QFETCH(bool, highContrast);
+#ifndef Q_OS_WIN
+        if (highContrast && !portal.serving()) QSKIP("no session bus for the desktop's portal");
+#else
+        if (highContrast) QSKIP("high contrast comes from Windows' own setting here");
+#endif
         Play(steps, [&](velkiro::Form1& form) {
             const QPalette before = QApplication::palette();
             QApplication::setPalette(look.resolve(before));
+#ifndef Q_OS_WIN
+            auto* mm = form.findChild<QLabel*>("Label8");
+            if (highContrast) portal.switchTo(true);
+            QTRY_COMPARE(mm->palette().color(QPalette::WindowText) == QColor(0, 192, 0), !highContrast);
+#endif
             QApplication::processEvents();
             const QImage shot = form.grab().toImage();
             QApplication::setPalette(before);
+#ifndef Q_OS_WIN
+            if (highContrast) portal.switchTo(false);
+#endif
             const QString here = QSysInfo::kernelType() + ", Qt " + QLibraryInfo::version().toString() + ", " +
                                  form.style()->name() + ", " + form.findChild<QLabel*>("Label1")->font().family();
             if (!here.contains(QRegularExpression(R"(^linux, Qt 6\.4\.\d+, fusion, Liberation Sans$)")))
                 QSKIP(qPrintable("the pictures come from linux, Qt 6.4, fusion, Liberation Sans; here " + here));
             CompareWithPicture(shot, QStringLiteral("%1@%2x").arg(QTest::currentDataTag()).arg(form.devicePixelRatio()));
         });
+    }
+
+    // A fixed colour as drawn on a face, with the user's high-contrast
+    // setting: the colour it becomes and its contrast against the face.
+    void colourRule_data() {
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<bool>("highContrast");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("drawn");  // colour and contrast
+        const QColor white(255, 255, 255), black(0, 0, 0), green(0, 192, 0), red(255, 0, 0);
+        const QColor blue(0, 0, 192), magenta(255, 0, 255), grey(118, 118, 118);
+        QTest::newRow("a light face keeps the described colour") << white << false << green
+                                                                  << "#00c000 2.46";
+        QTest::newRow("high contrast darkens the green to 7:1") << white << true << green
+                                                                << "#006800 7.05";
+        QTest::newRow("high contrast darkens the magenta") << white << true << magenta
+                                                           << "#9f009f 7.06";
+        QTest::newRow("high contrast darkens the red") << white << true << red << "#b60000 7.03";
+        QTest::newRow("high contrast keeps a colour that reaches 7:1") << white << true << blue
+                                                                       << "#0000c0 11.92";
+        QTest::newRow("a dark face lightens the blue to 4.5:1") << black << false << blue
+                                                               << "#6767d9 4.52";
+        QTest::newRow("high contrast lightens it to 7:1") << black << true << blue
+                                                          << "#8d8de3 7.05";
+        QTest::newRow("a face where neither black nor white reaches 7:1 takes the system's text")
+            << grey << true << red << "#000000 4.62";
+    }
+    void colourRule() {
+        QFETCH(QColor, face);
+        QFETCH(bool, highContrast);
+        QFETCH(QColor, colour);
+        QFETCH(QString, drawn);
+        const QColor got = velkiro::TextColourOn(colour, {face, highContrast, Qt::black});
+        QCOMPARE(got.name() + QString::asprintf(" %.2f", velkiro::ContrastRatio(got, face)), drawn);
     }
 
     // The separators are the user's: Italian or English, as ctest sets the language.

@@ -9,12 +9,15 @@ double Linear(double component) {
     return component <= 0.04045 ? component / 12.92 : std::pow((component + 0.055) / 1.055, 2.4);
 }
 
-QColor MixedWithWhite(const QColor& colour, double share) {
-    const auto mix = [share](int component) {
-        return static_cast<int>(std::lround(component + (255 - component) * share));
+QColor Mixed(const QColor& colour, const QColor& with, double share) {
+    const auto mix = [share](int from, int to) {
+        return static_cast<int>(std::lround(from + (to - from) * share));
     };
-    return {mix(colour.red()), mix(colour.green()), mix(colour.blue())};
+    return {mix(colour.red(), with.red()), mix(colour.green(), with.green()),
+            mix(colour.blue(), with.blue())};
 }
+
+bool IsDark(const QColor& face) { return RelativeLuminance(face) < kDarkFace; }
 
 }  // namespace
 
@@ -28,24 +31,29 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor LightenedTo(const QColor& colour, const QColor& face, double ratio) {
-    if (ContrastRatio(colour, face) >= ratio) return colour;
-    // Contrast against a darker face grows with white's share: halve the
-    // interval down to one step of a colour component.
+QColor ContrastedTo(const QColor& colour, const Look& look, double ratio) {
+    if (ContrastRatio(colour, look.face) >= ratio) return colour;
+    const QColor away = IsDark(look.face) ? QColor(Qt::white) : QColor(Qt::black);
+    if (ContrastRatio(away, look.face) < ratio) return look.systemText;
+    // Contrast grows with the share of the colour away from the face: halve
+    // the interval down to one step of a colour component.
     double enough = 1, notEnough = 0;
     while (enough - notEnough > 1.0 / 512) {
         const double share = (enough + notEnough) / 2;
-        (ContrastRatio(MixedWithWhite(colour, share), face) >= ratio ? enough : notEnough) = share;
+        (ContrastRatio(Mixed(colour, away, share), look.face) >= ratio ? enough : notEnough) =
+            share;
     }
-    return MixedWithWhite(colour, enough);
+    return Mixed(colour, away, enough);
 }
 
-QColor TextColourOn(const QColor& colour, const QColor& face) {
-    return RelativeLuminance(face) < kDarkFace ? LightenedTo(colour, face, kTextContrast) : colour;
+QColor TextColourOn(const QColor& colour, const Look& look) {
+    if (look.highContrast) return ContrastedTo(colour, look, kHighTextContrast);
+    return IsDark(look.face) ? ContrastedTo(colour, look, kTextContrast) : colour;
 }
 
-QColor LineColourOn(const QColor& colour, const QColor& face) {
-    return RelativeLuminance(face) < kDarkFace ? LightenedTo(colour, face, kLineContrast) : colour;
+QColor LineColourOn(const QColor& colour, const Look& look) {
+    if (look.highContrast) return ContrastedTo(colour, look, kHighLineContrast);
+    return IsDark(look.face) ? ContrastedTo(colour, look, kLineContrast) : colour;
 }
 
 }  // namespace velkiro

@@ -1,6 +1,7 @@
-// Colours on dark faces: the window's fixed text colours are chosen for a
-// light face; where the desktop's face is dark they are drawn lighter, just
-// enough to be read (WCAG 2 contrast), keeping their hue.
+// The window's fixed text colours are chosen for a light face. Where the
+// desktop's face is dark they are drawn lighter, just enough to be read
+// (WCAG 2 contrast), keeping their hue; where the user asked the system for
+// high contrast they reach WCAG's enhanced level on any face.
 #pragma once
 
 #include <QColor>
@@ -10,23 +11,33 @@ namespace velkiro {
 // Below this relative luminance (sRGB grey 118) a face counts as dark: white
 // text on it still reaches 4.5:1.
 constexpr double kDarkFace = 0.18;
-constexpr double kTextContrast = 4.5;  // WCAG AA for text
-constexpr double kLineContrast = 3.0;  // WCAG AA for graphics, such as a frame line
+constexpr double kTextContrast = 4.5;      // WCAG AA for text
+constexpr double kLineContrast = 3.0;      // WCAG AA for graphics, such as a frame line
+constexpr double kHighTextContrast = 7.0;  // WCAG AAA for text
+constexpr double kHighLineContrast = 4.5;
 
 double RelativeLuminance(const QColor& colour);
 double ContrastRatio(const QColor& a, const QColor& b);
 
-// `colour` itself where it reaches `ratio` against `face`; otherwise `colour`
-// mixed with white, just enough to reach it (white's share is the least that
-// does), which keeps the hue.
-QColor LightenedTo(const QColor& colour, const QColor& face, double ratio);
+// How a fixed colour is drawn on a face.
+struct Look {
+    QColor face;
+    bool highContrast;  // the user asked the system for it
+    QColor systemText;  // the system's own text colour on that face
+};
 
-// A fixed text colour as drawn on `face`: as described on a light face,
-// lightened to 4.5:1 on a dark one.
-QColor TextColourOn(const QColor& colour, const QColor& face);
+// `colour` itself where it reaches `ratio` against the face; otherwise
+// `colour` mixed with white on a dark face, with black on a light one, just
+// enough to reach it (the least share that does), which keeps the hue; the
+// system's text colour where not even white or black reaches it.
+QColor ContrastedTo(const QColor& colour, const Look& look, double ratio);
 
-// A frame line's colour as drawn on `face`: as the style gives it on a light
-// face, lightened to 3:1 on a dark one.
-QColor LineColourOn(const QColor& colour, const QColor& face);
+// A fixed text colour as drawn: as described on a light face, at 4.5:1 on a
+// dark one, at 7:1 on any face in high contrast.
+QColor TextColourOn(const QColor& colour, const Look& look);
+
+// A frame line's colour as drawn: as the style gives it on a light face, at
+// 3:1 on a dark one, at 4.5:1 on any face in high contrast.
+QColor LineColourOn(const QColor& colour, const Look& look);
 
 }  // namespace velkiro

@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include "contrast.h"
 #include "gauge_input.h"
 #include "message_boxes.h"
 #include "result_label.h"
@@ -27,9 +28,11 @@ QString Warning(gauge::GaugeCheck refusal) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QWidget(parent), highContrast_(new HighContrast(this)) {
     QApplication::installTranslator(new ToolkitTexts(this));
     ui_.setupUi(this);
+    applyColours();
+    connect(highContrast_, &HighContrast::changed, this, &Form1::applyColours);
     if (const QScreen* screen = QApplication::primaryScreen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
@@ -54,10 +57,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     ui_.gaugeInput->setFocus();
 }
 
-// A desktop switching to a dark look in the evening changes the palette.
+// A desktop switching to a dark look in the evening, or to high contrast,
+// changes the palette.
 void Form1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) ui_.applyColours(palette().color(QPalette::Window));
+    if (event->type() == QEvent::PaletteChange) applyColours();
     QWidget::changeEvent(event);
+}
+
+void Form1::applyColours() {
+    ui_.applyColours({palette().color(QPalette::Window), highContrast_->on(),
+                      palette().color(QPalette::WindowText)});
 }
 
 void Form1::Command1_Click() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "form1_ui.h"
+#include "high_contrast.h"
 
 namespace velkiro {
 
@@ -21,11 +22,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void applyColours();
     void Command1_Click();  // "OK": check and convert the typed gauge
     void Command2_Click();  // "Ripeti calcolo": clear for a new calculation
     void Command3_Click();  // "ESCI": confirm, then close
 
     Form1Ui ui_;
+    HighContrast* highContrast_;
 };
 
 }  // namespace velkiro

@@ -131,7 +131,7 @@ QFont RowFont(QFont font) {
 template <class Widget>
 Widget* Keep(Form1Ui& ui, const Control& control, Widget* widget) {
     if (const auto* member = std::get_if<Widget * Form1Ui::*>(&control.member))
-        ui.**member = widget;
+        ui.*(*member) = widget;
     return widget;
 }
 
@@ -140,8 +140,9 @@ QWidget* Create(Form1Ui& ui, const Control& control, QWidget* container, QStyle*
         case Kind::Row:
         case Kind::Label:
         case Kind::Result: {
-            auto* label = control.kind == Kind::Result ? Keep(ui, control, new ResultLabel(container))
-                                                       : new QLabel(container);
+            auto* label = control.kind == Kind::Result
+                              ? Keep(ui, control, new ResultLabel(container))
+                              : new QLabel(container);
             label->setText(control.text);
             label->setAlignment(control.align | Qt::AlignVCenter);
             label->setAutoFillBackground(true);  // opaque on the face colour
@@ -182,13 +183,13 @@ void Form1Ui::setupUi(QWidget* form1) {
     // Fixed on Windows too: a thin border, no sizing and no maximise button.
     form1->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* frameStyle = new FrameStyle;
-    frameStyle->setParent(form1);
+    frameStyle_ = new FrameStyle;
+    frameStyle_->setParent(form1);
     QHash<QByteArray, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const Control& control : Controls()) {
         QWidget* container = control.container ? containers.value(control.container) : form1;
-        QWidget* widget = Create(*this, control, container, frameStyle);
+        QWidget* widget = Create(*this, control, container, frameStyle_);
         containers.insert(control.name, widget);
         widget->setObjectName(QLatin1String(control.name));
         widget->setGeometry(ToPixels(control.twips));
@@ -199,14 +200,14 @@ void Form1Ui::setupUi(QWidget* form1) {
         // A frame's caption takes its colour from the Text role, which the
         // labels inside (drawn in WindowText) do not inherit.
         if (control.colour.isValid())
-            coloured_.push_back({widget, control.kind == Kind::Frame ? QPalette::Text : QPalette::WindowText,
-                                 control.colour});
+            coloured_.push_back(
+                {widget, control.kind == Kind::Frame ? QPalette::Text : QPalette::WindowText,
+                 control.colour});
         if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(control.tabIndex, widget);
     }
     std::sort(focusable.begin(), focusable.end());
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-    applyColours(form1->palette().color(QPalette::Window));
 
     gaugeInput->setAccessibleName(QStringLiteral("Calibro AWG"));
     // A label's text is its accessible name, so the results keep theirs and
@@ -215,11 +216,13 @@ void Form1Ui::setupUi(QWidget* form1) {
     section->setAccessibleDescription(QStringLiteral("Sezione in mm quadrati"));
 }
 
-void Form1Ui::applyColours(const QColor& face) const {
+void Form1Ui::applyColours(const Look& look) const {
+    frameStyle_->highContrast = look.highContrast;
     for (const Coloured& coloured : coloured_) {
         QPalette own;  // only this role of the control's own; the rest follows the window
-        own.setColor(coloured.role, TextColourOn(coloured.colour, face));
+        own.setColor(coloured.role, TextColourOn(coloured.colour, look));
         coloured.control->setPalette(own);
+        coloured.control->update();  // a frame's lines follow the setting too
     }
 }
 

@@ -12,12 +12,14 @@ class QWidget;
 
 namespace velkiro {
 
+class FrameStyle;
 class GaugeInput;
 class ResultLabel;
+struct Look;
 
 struct Form1Ui {
-    GaugeInput* gaugeInput = nullptr;  // Text1
-    QPushButton* okButton = nullptr;   // Command1, the default button
+    GaugeInput* gaugeInput = nullptr;    // Text1
+    QPushButton* okButton = nullptr;     // Command1, the default button
     QPushButton* resetButton = nullptr;  // Command2, "Ripeti calcolo"
     QPushButton* exitButton = nullptr;   // Command3, "ESCI"
     ResultLabel* diameter = nullptr;     // Label3, in mm
@@ -25,10 +27,12 @@ struct Form1Ui {
 
     void setupUi(QWidget* form1);
     // The fixed text colours as described on a light face, lightened on a
-    // dark one: at set-up and after every palette change.
-    void applyColours(const QColor& face) const;
+    // dark one, at 7:1 in high contrast: at set-up and whenever the palette
+    // or the high-contrast setting changes.
+    void applyColours(const Look& look) const;
 
 private:
+    FrameStyle* frameStyle_ = nullptr;
     struct Coloured {
         QWidget* control;
         QPalette::ColorRole role;

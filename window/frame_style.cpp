@@ -29,9 +29,14 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     }
     // On a dark face the etched line's light half is the one that shows; it
     // keeps 3:1 against the face, on black too, where Light is black as well.
+    // In high contrast both halves reach 4.5:1, whichever shows.
     QPalette linePalette = frame->palette;
-    linePalette.setColor(QPalette::Light, LineColourOn(linePalette.color(QPalette::Light),
-                                                       linePalette.color(QPalette::Window)));
+    const Look look{linePalette.color(QPalette::Window), highContrast,
+                    linePalette.color(QPalette::WindowText)};
+    for (const QPalette::ColorRole half : {QPalette::Light, QPalette::Dark}) {
+        if (half == QPalette::Light || highContrast)
+            linePalette.setColor(half, LineColourOn(linePalette.color(half), look));
+    }
     painter->save();
     painter->setClipRegion(QRegion(frame->rect).subtracted(caption));
     qDrawShadeRect(painter, outline, linePalette, true, 1);

@@ -12,6 +12,7 @@ class FrameStyle final : public QProxyStyle {
     Q_OBJECT
 
 public:
+    bool highContrast = false;  // the user asked the system for it: lines at 4.5:1
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 };

@@ -1,0 +1,82 @@
+#include "high_contrast.h"
+
+#include <QVariant>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#endif
+
+namespace velkiro {
+namespace {
+
+#ifndef Q_OS_WIN
+constexpr char kPortal[] = "org.freedesktop.portal.Desktop";
+constexpr char kPortalPath[] = "/org/freedesktop/portal/desktop";
+constexpr char kSettings[] = "org.freedesktop.portal.Settings";
+const QString kGnome = QStringLiteral("org.gnome.desktop.a11y.interface");
+const QString kGnomeKey = QStringLiteral("high-contrast");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kAppearanceKey = QStringLiteral("contrast");
+
+// The portal wraps a value in one variant or two, by its version.
+QVariant Unwrapped(QVariant value) {
+    while (value.userType() == qMetaTypeId<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    return value;
+}
+#endif
+
+}  // namespace
+
+HighContrast::HighContrast(QObject* parent) : QObject(parent) {
+#ifndef Q_OS_WIN
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
+                SLOT(settingChanged(QString, QString, QDBusVariant)));
+    for (const auto& [group, key] : {std::pair(kGnome, kGnomeKey), {kAppearance, kAppearanceKey}}) {
+        QDBusMessage read =
+            QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings, QStringLiteral("Read"));
+        read << group << key;
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, group, key](QDBusPendingCallWatcher* call) {
+                    const QDBusPendingReply<QVariant> reply = *call;
+                    if (reply.isValid()) take(group, key, Unwrapped(reply.value()));
+                    call->deleteLater();
+                });
+    }
+#endif
+}
+
+bool HighContrast::on() const {
+#ifdef Q_OS_WIN
+    HIGHCONTRASTW setting{sizeof setting, 0, nullptr};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+#else
+    return gnome_ || appearance_;
+#endif
+}
+
+#ifndef Q_OS_WIN
+void HighContrast::settingChanged(const QString& group, const QString& key,
+                                  const QDBusVariant& value) {
+    take(group, key, Unwrapped(value.variant()));
+}
+
+void HighContrast::take(const QString& group, const QString& key, const QVariant& value) {
+    const bool was = on();
+    if (group == kGnome && key == kGnomeKey) gnome_ = value.toBool();
+    if (group == kAppearance && key == kAppearanceKey) appearance_ = value.toUInt() == 1;
+    if (on() != was) emit changed();
+}
+#endif
+
+}  // namespace velkiro
