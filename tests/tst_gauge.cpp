@@ -15,8 +15,9 @@ private slots:
     void initTestCase() {
         // The window runs after the toolkit has switched the C library to the
         // user's locale; an Italian one must not change a single digit.
-        if (!std::setlocale(LC_ALL, "it_IT.UTF-8"))
-            QVERIFY2(!qEnvironmentVariableIsSet("LOCPATH"), "it_IT.UTF-8 was not generated");
+        for (const char* italian : {"it_IT.UTF-8", "Italian_Italy.1252"})
+            if (std::setlocale(LC_ALL, italian)) return;
+        QFAIL("the C library has no Italian locale (on Linux: it_IT.UTF-8 was not generated)");
     }
 
     void outcome_data() {
