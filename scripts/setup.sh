@@ -32,6 +32,15 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# Italian and English settings, for the checks that run the program as a
+# user with them would.
+ensure_locales() {
+    local locale
+    for locale in it_IT en_US; do
+        locale -a | grep -qx "$locale.utf8" || as_root localedef -i $locale -f UTF-8 $locale.UTF-8
+    done
+}
+
 # configure_and_build BUILD_DIR [CMAKE_OPTIONS...]
 configure_and_build() {
     local dir=$1

@@ -1,8 +1,8 @@
 // An X11 clipboard manager as desktops run one, keeping text only: a program
 // that owns the clipboard asks it, as the program ends, to save the targets
 // (SAVE_TARGETS on CLIPBOARD_MANAGER); it copies the text and then serves it
-// as the clipboard's owner. Prints "ready" once it is the manager.
-#include <X11/Xatom.h>
+// as the clipboard's owner, as UTF8_STRING, which xclip asks for. Prints "ready" once it is the
+// manager.
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -27,7 +27,7 @@ int main() {
         XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
     const auto atom = [display](const char* name) { return XInternAtom(display, name, False); };
     const Atom manager = atom("CLIPBOARD_MANAGER"), saveTargets = atom("SAVE_TARGETS");
-    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING"), targets = atom("TARGETS");
+    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING");
     const Atom copy = atom("VELKIRO_COPY");
     XSetSelectionOwner(display, manager, window, CurrentTime);
     if (XGetSelectionOwner(display, manager) != window) return 1;
@@ -50,12 +50,6 @@ int main() {
                                 PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(kept.data()),
                                 static_cast<int>(kept.size()));
-                Reply(display, request, request.property);
-            } else if (request.selection == clipboard && keeping && request.target == targets) {
-                const Atom offered[] = {targets, utf8};
-                XChangeProperty(display, request.requestor, request.property, XA_ATOM, 32,
-                                PropModeReplace, reinterpret_cast<const unsigned char*>(offered),
-                                2);
                 Reply(display, request, request.property);
             } else {
                 Reply(display, request, None);
