@@ -42,7 +42,7 @@ struct Options {
 // An unknown option as the user typed it: one dash or two, without a value.
 QString AsTyped(const QStringList& arguments, const QString& name) {
     for (const QString& argument : arguments) {
-        const QString option = argument.section(u'=', 0, 0);
+        QString option = argument.section(u'=', 0, 0);
         if (option == u'-' + name || option == QStringLiteral("--") + name) return option;
     }
     return name;

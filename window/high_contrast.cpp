@@ -40,7 +40,8 @@ HighContrast::HighContrast(QObject* parent) : QObject(parent) {
     if (!bus.isConnected()) return;
     bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
                 SLOT(settingChanged(QString, QString, QDBusVariant)));
-    for (const auto& [group, key] : {std::pair(kGnome, kGnomeKey), {kAppearance, kAppearanceKey}}) {
+    for (const auto& setting : {std::pair(kGnome, kGnomeKey), {kAppearance, kAppearanceKey}}) {
+        const QString group = setting.first, key = setting.second;
         QDBusMessage read =
             QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings, QStringLiteral("Read"));
         read << group << key;
