@@ -7,11 +7,12 @@
 # Windows platform and style plugins, as static libraries, so that the program
 # is one file. Wintab headers are not in Debian's source, and with OpenGL off
 # Qt 6.4.2's dynamic GL code does not compile. Compiled for size, in sections
-# the program's link can drop; without the document formats, widgets, font
-# engines and image formats that nothing here shows, and without the copy of
-# the MIME database, which no one asks. Not link-time optimised: Qt's objects
-# for MinGW are in the big-object COFF format, which GCC 12's linker plugin
-# cannot read.
+# the program's link can drop; without the document formats, widgets, image
+# formats and the Direct2D platform that nothing here shows, and without the
+# copy of the MIME database, which no one asks. DirectWrite stays: the rows
+# of exceptions are drawn with its unhinted advances. Not link-time
+# optimised: Qt's objects for MinGW are in the big-object COFF format, which
+# GCC 12's linker plugin cannot read.
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DFEATURE_optimize_size=ON
@@ -26,7 +27,7 @@ qt_options=(
     -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_splashscreen=OFF -DFEATURE_wizard=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
     -DFEATURE_fontdialog=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_direct2d=OFF
     -DFEATURE_mimetype_database=OFF
 )
 
