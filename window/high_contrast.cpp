@@ -36,6 +36,8 @@ QVariant Unwrapped(QVariant value) {
 
 HighContrast::HighContrast(QObject* parent) : QObject(parent) {
 #ifndef Q_OS_WIN
+    // Only a session's own bus: the library would otherwise start one.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
     bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
