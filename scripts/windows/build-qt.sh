@@ -7,10 +7,11 @@
 # Windows platform and style plugins, as static libraries, so that the program
 # is one file. Wintab headers are not in Debian's source, and with OpenGL off
 # Qt 6.4.2's dynamic GL code does not compile. Compiled for size, in sections
-# the program's link can drop; without the document formats, widgets, image
-# formats and the Direct2D platform that nothing here shows, and without the
-# copy of the MIME database, which no one asks. DirectWrite stays: the rows
-# of exceptions are drawn with its unhinted advances. Not link-time
+# the program's link can drop; without the document formats, widgets and
+# image formats that nothing here shows, and without the copy of the MIME
+# database, which no one asks. DirectWrite and Direct2D stay: the rows of
+# exceptions are drawn with DirectWrite's unhinted advances, and Qt 6.4.2
+# builds DirectWrite's font database only with Direct2D. Not link-time
 # optimised: Qt's objects for MinGW are in the big-object COFF format, which
 # GCC 12's linker plugin cannot read.
 qt_options=(
@@ -27,7 +28,6 @@ qt_options=(
     -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_splashscreen=OFF -DFEATURE_wizard=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
     -DFEATURE_fontdialog=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_direct2d=OFF
     -DFEATURE_mimetype_database=OFF
 )
 
