@@ -1,6 +1,8 @@
 // libFuzzer target for the arithmetic, with Italian separators.
-// Whatever the text, only an empty one is missing, and an accepted gauge gives
-// two plain decimals that read back within range.
+// Whatever the text, only an empty one is missing, an accepted gauge gives two
+// plain decimals that read back within range, and text in the C grammar reads
+// as std::from_chars reads it.
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <regex>
@@ -13,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::regex plain("(0|[1-9][0-9]*)(,[0-9]*[1-9])?");
     const gauge::NumberFormat format{",", "."};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    double nearest = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + size, nearest);
+    if (error == std::errc() && end == text.data() + size &&
+        text.find_first_not_of("0123456789.eE+-") == text.npos &&
+        gauge::ReadNumber(text, {".", ""}) != nearest)
+        std::abort();
     const gauge::GaugeCheck check = gauge::CheckGauge(text, format);
     if ((check == gauge::GaugeCheck::Missing) != text.empty()) std::abort();
     if (check != gauge::GaugeCheck::Accepted) return 0;
