@@ -44,12 +44,12 @@ struct SettingsPortal {  // Windows has a setting of its own, which Wine does no
 // NAME", "select NAME" (a double-click on a result), "menu NAME" (a result's
 // menu: its first entry, chosen), "highlight NAME" (whether a selection there
 // shows the focused highlight under a palette that gives an unfocused one
-// none, as Windows' does), "clipboard", "close" (as the window manager asks),
-// "yes" (the question is to be answered Sì: otherwise Esc and its close
-// button are tried first, which must not answer it). Then `inspect` looks at
-// the window. Gives what the user saw: the boxes, menus, highlights and
-// clipboard texts met, each control that took the focus after "Text1" (as
-// ">NAME"), and after "=" the input, the two results and how it ended.
+// none, as Windows' does), "close" (as the window manager asks), "yes" (the
+// question is to be answered Sì: otherwise Esc and its close button are
+// tried first, which must not answer it). Then `inspect` looks at the window.
+// Gives what the user saw: the boxes, menus, highlights and clipboard texts
+// met, each control that took the focus after "Text1" (as ">NAME"), and after
+// "=" the input, the two results and how it ended.
 QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& inspect = {}) {
     velkiro::Form1 form;  // in Italian: ctest sets the language
     QString seen, focus = "Text1";
@@ -71,6 +71,9 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
         seen += " left unanswered";
     });
     answer.start(10);
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &form, [&] {
+        seen += "[clipboard " + QGuiApplication::clipboard()->text().left(20) + ']';
+    });
     QTimer::singleShot(10'000, &form, [] { QApplication::exit(-1); });  // fails rather than hangs
 
     QTimer::singleShot(0, &form, [&] {
@@ -96,18 +99,15 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
                     menu->close();
                 }
             } else if (verb == "highlight") {
-                QPalette windows = form.palette();  // and a new accent colour
-                const QColor accent(0, 120, 215);
-                windows.setColor(QPalette::Active, QPalette::Highlight, accent);
+                QPalette windows = form.palette();
                 windows.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
                 form.setPalette(windows);
                 const QImage shot = result->grab().toImage();
                 bool drawn = false;
                 for (int i = 0; i < shot.width() * shot.height(); ++i)
-                    drawn |= shot.pixel(i % shot.width(), i / shot.width()) == accent.rgb();
+                    drawn |= shot.pixel(i % shot.width(), i / shot.width()) ==
+                             windows.color(QPalette::Active, QPalette::Highlight).rgb();
                 seen += '[' + what + (drawn ? " highlighted]" : " not highlighted]");
-            } else if (verb == "clipboard") {
-                seen += "[clipboard " + QGuiApplication::clipboard()->text().left(20) + ']';
             } else if (verb == "close") {
                 form.windowHandle()->close();
             } else if (verb == "yes") {
@@ -133,27 +133,17 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
     return seen.trimmed();
 }
 
-// Compares a grab with its reference picture, tests/pictures/NAME.png. A
-// pixel may differ by a tenth of a channel's range (24 of 255: the gamma or
-// filtering another FreeType gives an anti-aliased edge), none by more: a line
-// or a glyph moved by one pixel, or a bitmap scaled another way, changes more.
-// On a mismatch the grab is written beside the test.
+// Compares a grab with its reference picture, tests/pictures/NAME.png, pixel
+// for pixel; on a mismatch the grab is written beside the test.
 void CompareWithPicture(const QImage& shot, const QString& name) {
     const QString reference = QStringLiteral(VELKIRO_PICTURES "/%1.png").arg(name);
     if (qEnvironmentVariableIsSet("VELKIRO_ACCEPT_PICTURES")) QVERIFY(shot.save(reference));
-    const QImage expected(reference);
-    int count = expected.size() == shot.size() ? 0 : -1;  // -1: another size
-    for (int i = 0; count >= 0 && i < shot.width() * shot.height(); ++i) {
-        const QRgb a = shot.pixel(i % shot.width(), i / shot.width());
-        const QRgb b = expected.pixel(i % shot.width(), i / shot.width());
-        count += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                           std::abs(qBlue(a) - qBlue(b))}) > 24;
-    }
-    if (count == 0) return;
+    const auto rgb = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
+    if (rgb(shot) == rgb(QImage(reference))) return;
     shot.save(name + ".png");
-    QFAIL(qPrintable(QStringLiteral("%1 pixels differ from %2; see %3/%4.png. If the new look is "
-                                    "right, accept it: VELKIRO_ACCEPT_PICTURES=1 ctest -R pictures")
-                         .arg(QString::number(count), reference, QDir::currentPath(), name)));
+    QFAIL(qPrintable(QStringLiteral("%1 differs from %2; see %3/%1.png. If the new look is right, "
+                                    "accept it: VELKIRO_ACCEPT_PICTURES=1 ctest -R pictures")
+                         .arg(name, reference, QDir::currentPath())));
 }
 
 }  // namespace
@@ -176,9 +166,6 @@ private slots:
         Play("type 1E-400|key Return", [](velkiro::Form1& form) {
             auto* diameter = QAccessible::queryAccessibleInterface(form.findChild<QLabel*>("Label3"));
             auto* input = form.findChild<QLineEdit*>();
-            std::unique_ptr<QMenu> menu(input->createStandardContextMenu());
-            QStringList menuTexts;
-            for (const QAction* action : menu->actions()) menuTexts << action->text();
             QCOMPARE(QStringList({diameter->text(QAccessible::Name),
                                   diameter->text(QAccessible::Description),
                                   form.findChild<QLabel*>("Label10")->accessibleDescription(),
@@ -186,44 +173,39 @@ private slots:
                                   QStringLiteral("%1x%2").arg(form.width()).arg(form.height())}),
                      QStringList({"8,251", "Diametro in mm", "Sezione in mm quadrati",
                                   "Calibro AWG", VELKIRO_TITLE, "369x490"}));
-            QVERIFY(menuTexts.join('|').contains("&Incolla\t"));
+            QCOMPARE(QLineEdit::tr("&Paste"), "&Incolla");  // as its menu says
             QCOMPARE(form.minimumSize(), form.maximumSize());
             QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
         });
     }
 
     // The window as drawn at the screen's scale, compared with its pictures,
-    // which come from Debian 12's Qt 6.4 with Fusion and the embedded font.
-    // A dark look comes as a desktop switching while the window is open; its
-    // pictures were accepted with every text at 4.5:1 against the face and the
-    // frame lines at 3:1 (WCAG 2). High contrast is switched on through the
-    // desktop's portal.
+    // which come from Debian 12's Qt 6.4 with Fusion and the embedded font. A
+    // dark look and high contrast come as the desktop switching while the
+    // window is open; the dark look's pictures were accepted with every text
+    // at 4.5:1 against the face and the frame lines at 3:1 (WCAG 2).
     void looksRight_data() {
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QPalette>("look");  // the desktop's, where it is not the default
-        QTest::addColumn<bool>("highContrast");
-        const auto look = [](QRgb text, QRgb button, QRgb light, QRgb dark, QRgb face) {
-            return QPalette(QColor(text), QColor(button), QColor(light), QColor(dark), QColor(dark),
-                            QColor(text), QColor(light), QColor(face), QColor(face));
-        };
+        QTest::addColumn<QString>("look");  // "dark": white on black; "contrast": high contrast
         const QString widest = "type 1E-400|key Return";
-        QTest::newRow("widest-results") << widest << QPalette() << false;
-        QTest::newRow("focus-on-ripeti-calcolo") << widest + "|key Tab|key Tab" << QPalette() << false;
-        QTest::newRow("white-on-black") << widest << look(0xffffff, 0, 0, 0, 0) << false;
-        QTest::newRow("high-contrast-black-on-white")
-            << widest << look(0, 0xffffff, 0xffffff, 0x808080, 0xffffff) << true;
+        QTest::newRow("widest-results") << widest << "";
+        QTest::newRow("focus-on-ripeti-calcolo") << widest + "|key Tab|key Tab" << "";
+        QTest::newRow("white-on-black") << widest << "dark";
+        QTest::newRow("high-contrast") << widest << "contrast";
     }
     void looksRight() {
         QFETCH(QString, steps);
-        QFETCH(QPalette, look);
-        QFETCH(bool, highContrast);
-        if (highContrast && !portalServing) QSKIP("no desktop portal here to switch high contrast");
+        QFETCH(QString, look);
+        if (look == "contrast" && !portalServing) QSKIP("no desktop portal here to switch to it");
         Play(steps, [&](velkiro::Form1& form) {
             const QPalette before = QApplication::palette();
-            QApplication::setPalette(look.resolve(before));
-            auto* mm = form.findChild<QLabel*>("Label8");
-            if (highContrast) portal.switchTo(true);
-            QTRY_COMPARE(mm->palette().color(QPalette::WindowText) == QColor(0, 192, 0), !highContrast);
+            if (look == "dark")
+                QApplication::setPalette({Qt::white, Qt::black, Qt::black, Qt::black, Qt::black,
+                                          Qt::white, Qt::white, Qt::black, Qt::black});
+            portal.switchTo(look == "contrast");
+            QTRY_COMPARE(form.findChild<QLabel*>("Label8")->palette().color(QPalette::WindowText) ==
+                             QColor(0, 192, 0),
+                         look != "contrast");
             QApplication::processEvents();
             const QImage shot = form.grab().toImage();
             QApplication::setPalette(before);
@@ -237,20 +219,15 @@ private slots:
         });
     }
 
-    // A fixed colour in high contrast, drawn on a face: the colour it becomes
-    // and its contrast against the face. Without it, the pictures show.
-    void colourRule_data() {
-        QTest::addColumn<QString>("rule");  // "COLOUR on FACE: DRAWN RATIO"
-        QTest::newRow("a colour that reaches 7:1 stays") << "#0000c0 on #ffffff: #0000c0 11.92";
-        QTest::newRow("a dark face lightens it to 7:1") << "#0000c0 on #000000: #8d8de3 7.05";
-        QTest::newRow("no shade reaches 7:1: the system's text") << "#ff0000 on #767676: #000000 4.62";
-    }
-    void colourRule() {
-        QFETCH(QString, rule);
-        const QColor colour(rule.section(' ', 0, 0)), face(rule.section(' ', 2, 2).left(7));
-        const QColor got = velkiro::TextColourOn(colour, {face, true, Qt::black});
-        QCOMPARE(got.name() + QString::asprintf(" %.2f", velkiro::ContrastRatio(got, face)),
-                 rule.section(": ", 1));
+    // High contrast on a dark face lightens a fixed colour to 7:1; where no
+    // shade of it reaches 7:1, the system's text colour stands instead. (With
+    // high contrast off, and on a light face, the pictures show the colours.)
+    void highContrastColours() {
+        const auto drawn = [](QRgb colour, QRgb face) {
+            return velkiro::TextColourOn(QColor(colour), {QColor(face), true, Qt::black}).name();
+        };
+        QCOMPARE(drawn(0x0000c0, 0x000000), "#8d8de3");
+        QCOMPARE(drawn(0xff0000, 0x767676), "#000000");
     }
 
     void scenario_data() {
@@ -275,11 +252,11 @@ private slots:
             "type 1.5|key Return|key Num+1|key Num+.|type 5|key Return",
             notNumber + " = 1,5/6,934/37,765");
         row("an empty result has no menu; Copia copies a whole result",
-            "menu Label3|type 12|key Return|menu Label10|clipboard",
+            "menu Label3|type 12|key Return|menu Label10",
             "[menu Copia][clipboard 3,309] = 12/2,053/3,309");
         row("Ctrl+C copies the result selected last by a double-click, in the input its selection",
-            "type 12|key Return|select Label3|select Label10|key Ctrl+C|clipboard|key Ctrl+A|"
-            "key Ctrl+C|clipboard|click Command1|select Label3|key Ctrl+C|clipboard",
+            "type 12|key Return|select Label3|select Label10|key Ctrl+C|key Ctrl+A|"
+            "key Ctrl+C|click Command1|select Label3|key Ctrl+C",
             "[clipboard 3,309][clipboard 12] >Command1[clipboard 2,053] = 12/2,053/3,309");
         row("a selection in a result is drawn as a focused one, which it never is",
             "type 12|key Return|select Label10|highlight Label10",
