@@ -153,9 +153,7 @@ private slots:
         if (look == "contrast" && !portalServing) QSKIP("no desktop portal here to switch to it");
         Play("type 1E-400|key Return|key Tab|key Tab", [&](velkiro::Form1& form) {
             const QPalette before = QApplication::palette();
-            if (look == "dark")
-                QApplication::setPalette({Qt::white, Qt::black, Qt::black, Qt::black, Qt::black,
-                                          Qt::white, Qt::white, Qt::black, Qt::black});
+            if (look == "dark") QApplication::setPalette(QPalette(Qt::black));
             SwitchHighContrast(look == "contrast");
             QTRY_COMPARE(form.findChild<QLabel*>("Label8")->palette().color(QPalette::WindowText) ==
                              QColor(0, 192, 0),
@@ -179,15 +177,11 @@ private slots:
         });
     }
 
-    // High contrast on a dark face lightens a fixed colour to 7:1; where no
-    // shade of it reaches 7:1, the system's text colour stands instead. (With
-    // high contrast off, and on a light face, the pictures show the colours.)
+    // High contrast on a dark face lightens a fixed colour to 7:1. (With high
+    // contrast off, and on a light face, the pictures show the colours.)
     void highContrastColours() {
-        const auto drawn = [](QRgb colour, QRgb face) {
-            return velkiro::TextColourOn(QColor(colour), {QColor(face), true, Qt::black}).name();
-        };
-        QCOMPARE(drawn(0x0000c0, 0x000000), "#8d8de3");
-        QCOMPARE(drawn(0xff0000, 0x767676), "#000000");
+        const velkiro::Look black{Qt::black, true, Qt::white};
+        QCOMPARE(velkiro::TextColourOn(QColor(0, 0, 192), black).name(), "#8d8de3");
     }
 
     void scenario_data() {
@@ -215,8 +209,8 @@ private slots:
             "type 12|key Return|select Label3|select Label10|key Ctrl+C|key Ctrl+A|"
             "key Ctrl+C|click Command1|select Label3|key Ctrl+C",
             "[clipboard 3,309][clipboard 12] >Command1[clipboard 2,053] = 12/2,053/3,309");
-        row("a pasted megabyte of digits is a gauge, with a letter after it is not",
-            "key Ctrl+V|key Return|type x|key Return", notNumber + " = /0/0");
+        row("a pasted megabyte of digits is a gauge", "key Ctrl+V|key Return",
+            "= 77777777777777777777/0/0");
         row("Esc does nothing, Tab visits the four controls in turn, Space on Ripeti calcolo resets",
             "type 12|key Return|key Esc|key Tab|key Tab|key Tab|key Esc|key Tab|key Tab|key Tab|"
             "key Space",

@@ -1,7 +1,6 @@
-// libFuzzer target for the arithmetic, with Italian separators.
-// Whatever the text, only an empty one is missing, an accepted gauge gives two
-// plain decimals that read back within range, and text in the C grammar reads
-// as std::from_chars reads it.
+// libFuzzer target for the arithmetic. Whatever the text, only an empty one is
+// missing, an accepted gauge gives two plain decimals within range (Italian
+// separators), and text in the C grammar reads as std::from_chars reads it.
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -11,22 +10,22 @@
 #include "number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // Plain decimals: no sign, exponent, grouping, or zeros trailing the fraction.
+    // No sign, exponent, grouping, or zeros trailing the fraction.
     static const std::regex plain("(0|[1-9][0-9]*)(,[0-9]*[1-9])?");
-    const gauge::NumberFormat format{",", "."};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     double nearest = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + size, nearest);
-    if (error == std::errc() && end == text.data() + size &&
+    const auto [end, error] = std::from_chars(text.begin(), text.end(), nearest);
+    if (error == std::errc() && end == text.end() &&
         text.find_first_not_of("0123456789.eE+-") == text.npos &&
         gauge::ReadNumber(text, {".", ""}) != nearest)
         std::abort();
-    const gauge::GaugeCheck check = gauge::CheckGauge(text, format);
+    const gauge::NumberFormat italian{",", "."};
+    const gauge::GaugeCheck check = gauge::CheckGauge(text, italian);
     if ((check == gauge::GaugeCheck::Missing) != text.empty()) std::abort();
     if (check != gauge::GaugeCheck::Accepted) return 0;
-    const auto [diameter, section] = gauge::ConvertGauge(text, format);
+    const auto [diameter, section] = gauge::ConvertGauge(text, italian);
     if (!std::regex_match(diameter, plain) || !std::regex_match(section, plain) ||
-        gauge::ReadNumber(diameter, format) > 8.252 || gauge::ReadNumber(section, format) > 53.475)
+        gauge::ReadNumber(diameter, italian) > 8.252 || gauge::ReadNumber(section, italian) > 53.475)
         std::abort();
     return 0;
 }
