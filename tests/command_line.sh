@@ -5,12 +5,11 @@
 #   command_line.sh PROGRAM VERSION
 set -uo pipefail
 program=$1 version=$2 passed=0 failures=0
-ulimit -c 0  # the toolkit's own abort, asked for below, leaves no core
 export XDG_RUNTIME_DIR=$(mktemp -d)
+out=$XDG_RUNTIME_DIR/out err=$XDG_RUNTIME_DIR/err
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 refused="; per l'aiuto: velkiro --help"
 row() {  # WHAT VARIABLES ARGUMENTS STATUS STDOUT STDERR
-    local out=$XDG_RUNTIME_DIR/out err=$XDG_RUNTIME_DIR/err
     # shellcheck disable=SC2086 # variables and arguments are lists of words
     { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $2 timeout "${limit:-10}" "$program" $3 \
         >"$out" 2>"$err"; } 2>/dev/null

@@ -47,7 +47,8 @@ void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ResultLabel::mousePressEvent(QMouseEvent* event) {
-    for (ResultLabel* other : parentWidget()->findChildren<ResultLabel*>(Qt::FindDirectChildrenOnly))
+    const auto results = parentWidget()->findChildren<ResultLabel*>(Qt::FindDirectChildrenOnly);
+    for (ResultLabel* other : results)
         if (other != this) other->setSelection(0, 0);
     QLabel::mousePressEvent(event);
 }

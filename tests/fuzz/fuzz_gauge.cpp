@@ -1,6 +1,6 @@
 // libFuzzer target for the arithmetic. Whatever the text, only an empty one is
-// missing, an accepted gauge gives two plain decimals within range (Italian
-// separators), and text in the C grammar reads as std::from_chars reads it.
+// missing, an accepted gauge gives two plain decimals (Italian separators),
+// and text in the C grammar reads as std::from_chars reads it.
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -24,8 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((check == gauge::GaugeCheck::Missing) != text.empty()) std::abort();
     if (check != gauge::GaugeCheck::Accepted) return 0;
     const auto [diameter, section] = gauge::ConvertGauge(text, italian);
-    if (!std::regex_match(diameter, plain) || !std::regex_match(section, plain) ||
-        gauge::ReadNumber(diameter, italian) > 8.252 || gauge::ReadNumber(section, italian) > 53.475)
-        std::abort();
+    if (!std::regex_match(diameter, plain) || !std::regex_match(section, plain)) std::abort();
     return 0;
 }
