@@ -45,7 +45,7 @@ private slots:
             {"no digits after the decimal separator, exponent D", "1200000000000.D-11",
              "2.053 3.309"},
             // A group separator groups three digits, or the text is not a number.
-            {"groups of three after a first of one to three", "12,345,678.5", "0 0"},
+            {"groups of three after a first of one to three", "123,456,789.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
             {"a first group of four", "1234,567", "not a number"},
             // White space of any kind around the number, as pasted text brings it.
