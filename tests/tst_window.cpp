@@ -6,7 +6,6 @@
 #include <QtDBus>
 #endif
 
-#include "contrast.h"
 #include "form1.h"
 
 namespace {
