@@ -48,6 +48,7 @@ private slots:
             {"groups of three after a first of one to three", "123,456,789.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
             {"a first group of four", "1234,567", "not a number"},
+            {"a group separator before the digits", "-,500", "not a number"},
             // White space of any kind around the number, as pasted text brings it.
             {"every Unicode white space before and after the gauge", whiteSpace + "12" + whiteSpace,
              "2.053 3.309"},

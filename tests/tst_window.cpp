@@ -29,7 +29,7 @@ bool SwitchHighContrast(bool on) {
 
 // Runs the program's event loop on a new window and plays the steps in it:
 // "type TEXT", "key KEY" ("key Ctrl+V", "key Num+." on the keypad), "click
-// NAME", "select NAME" (a double-click on a result), "menu NAME" (a result's
+// NAME", "select NAME" (a double-click on a result), "menu NAME" (a control's
 // menu: its first entry, chosen), "yes" (the question is to be answered Sì,
 // not No). Then `inspect` looks at the window.
 // Gives what the user saw: the boxes, menus and clipboard texts met, each
@@ -63,8 +63,8 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
         if (!QTest::qWaitForWindowActive(&form)) return QApplication::exit(-1);
         for (const QString& step : steps.split('|')) {
             const QString verb = step.section(' ', 0, 0), what = step.section(' ', 1);
-            auto* result = form.findChild<QLabel*>(what);
-            const QPoint inResult = result ? result->mapTo(&form, QPoint(4, 10)) : QPoint();
+            auto* widget = form.findChild<QWidget*>(what);
+            const QPoint inWidget = widget ? widget->mapTo(&form, QPoint(4, 10)) : QPoint();
             if (verb == "type") {
                 QTest::keyClicks(form.focusWidget(), what);
             } else if (verb == "key") {
@@ -72,9 +72,9 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
             } else if (verb == "click") {
                 QTest::mouseClick(form.findChild<QWidget*>(what), Qt::LeftButton);
             } else if (verb == "select") {
-                QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, inResult);
+                QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, inWidget);
             } else if (verb == "menu") {
-                QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, inResult);
+                QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, inWidget);
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                     seen += "[menu " + menu->actions()[0]->text() + ']';
                     menu->actions()[0]->trigger();
@@ -140,8 +140,10 @@ private slots:
             const QPalette before = QApplication::palette();
             if (black) QApplication::setPalette(QPalette(Qt::black));
             SwitchHighContrast(contrast);
-            const QLabel* magenta = form.findChild<QLabel*>("Label10");  // kept unless in HC
-            QTRY_COMPARE(magenta->palette().color(QPalette::WindowText) != Qt::magenta, contrast);
+            // The section is magenta but in high contrast.
+            QTRY_COMPARE(form.findChild<QLabel*>("Label10")->palette().color(
+                             QPalette::WindowText) != Qt::magenta,
+                         contrast);
             QApplication::processEvents();
             const QImage shot = form.grab().toImage();
             QApplication::setPalette(before);
@@ -175,9 +177,9 @@ private slots:
             "type 1|key Return|type 2|key Return|type x|key Return", notNumber + " = /2,053/3,309");
         row("the keypad's decimal key types the Italian decimal comma",
             "key Num+1|key Num+.|type 5|key Return", "= 1,5/6,934/37,765");
-        row("an empty result has no menu; Copia copies a whole result",
-            "menu Label3|type 12|key Return|menu Label10",
-            "[menu Copia][clipboard 3,309] = 12/2,053/3,309");
+        row("Italian input menu, none on an empty result, Copia copies a result",
+            "menu Text1|menu Label3|type 12|key Return|menu Label10",
+            "[menu &Annulla\tCtrl+Z][menu Copia][clipboard 3,309] = 12/2,053/3,309");
         row("Ctrl+C copies the result selected last by a double-click, in the input its selection",
             "type 12|key Return|select Label3|select Label10|key Ctrl+C|key Ctrl+A|"
             "key Ctrl+C|click Command1|select Label3|key Ctrl+C",
