@@ -70,7 +70,7 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
             } else if (verb == "key") {
                 QTest::keySequence(form.focusWidget(), QKeySequence(what));
             } else if (verb == "click") {
-                QTest::mouseClick(form.findChild<QWidget*>(what), Qt::LeftButton);
+                QTest::mouseClick(widget, Qt::LeftButton);
             } else if (verb == "select") {
                 QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, inWidget);
             } else if (verb == "menu") {

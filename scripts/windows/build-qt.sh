@@ -9,13 +9,13 @@
 # Qt 6.4.2's dynamic GL code does not compile. Compiled for size, in sections
 # the program's link can drop; without the dialogs, main-window parts,
 # document formats, calendars, time zones and image formats that nothing
-# here shows or reads, without the MIME database and regular expressions,
-# which nothing here matches. Item views, tabs and the input dialog stay: the Windows style draws
-# them. DirectWrite and Direct2D stay: the rows of exceptions are drawn with
-# DirectWrite's unhinted advances, and Qt 6.4.2 builds DirectWrite's font
-# database only with Direct2D. Not link-time optimised: Qt's objects for
-# MinGW are in the big-object COFF format, which GCC 12's linker plugin
-# cannot read.
+# here shows or reads, and without the MIME database and regular
+# expressions, which nothing here matches. Item views, tabs and the input
+# dialog stay: the Windows style draws them. DirectWrite and Direct2D stay:
+# the rows of exceptions are drawn with DirectWrite's unhinted advances, and
+# Qt 6.4.2 builds DirectWrite's font database only with Direct2D. Not
+# link-time optimised: Qt's objects for MinGW are in the big-object COFF
+# format, which GCC 12's linker plugin cannot read.
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DFEATURE_optimize_size=ON
