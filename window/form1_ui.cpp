@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QResource>
 #include <algorithm>
+#include <ranges>
 #include <variant>
 
 #include "contrast.h"
@@ -41,7 +42,7 @@ struct Control {
     Kind kind;
     const char* container;  // null: the window itself
     QRect twips;            // left, top, width, height
-    QString text;
+    const char* text;
     qreal points;   // 0: no font of its own
     QColor colour;  // invalid: the standard text colour
     Qt::Alignment align;
@@ -49,57 +50,63 @@ struct Control {
     Member member;
 };
 
-// A row of the "ECCEZIONI" panel; the blanks line up the second column.
-QString ExceptionRow(const char* gauge, int blanks, const char* millimetres) {
-    return QStringLiteral("AWG = %1%2mm = %3").arg(gauge, QString(blanks, u' '), millimetres);
-}
+constexpr QColor kBlue(0, 0, 192), kGreen(0, 192, 0), kMagenta(255, 0, 255), kRed(255, 0, 0);
+constexpr QColor kStandard;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft, kCentre = Qt::AlignHCenter;
 
-const std::vector<Control>& Controls() {
-    const QColor blue(0, 0, 192), green(0, 192, 0), magenta(255, 0, 255), red(255, 0, 0);
-    const QColor standard;
-    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
-    // One control in two lines: name, kind, container, place; text, font
-    // size, colour, alignment, tab index, member.
-    // clang-format off
-    static const std::vector<Control> controls = {
-        {"Label1",   Kind::Label,   nullptr,  {120, 120, 5055, 375},
-         "CONVERTITORE per diametro fili", 13.5, blue, centre, 4, {}},
-        {"Label9",   Kind::Label,   nullptr,  {840, 480, 3615, 375},
-         "AWG in mm e sezione", 13.5, blue, centre, 14, {}},
-        {"Frame1",   Kind::Frame,   nullptr,  {420, 1080, 4455, 5055},
-         "", 0, standard, left, 5, {}},
-        {"Label2",   Kind::Label,   "Frame1", {600, 360, 1095, 375},
-         "AWG", 13.5, standard, centre, 6, {}},
-        {"Text1",    Kind::TextBox, "Frame1", {1680, 360, 735, 375},
-         "", 13.5, standard, left, 0, &Form1Ui::gaugeInput},
-        {"Command1", Kind::Button,  "Frame1", {3000, 360, 855, 375},
-         "OK", 9.75, standard, centre, 1, &Form1Ui::okButton},
-        {"Label8",   Kind::Label,   "Frame1", {600, 1080, 855, 375},
-         "mm", 13.5, green, centre, 13, {}},
-        {"Label3",   Kind::Result,  "Frame1", {1680, 1080, 1335, 375},
-         "", 13.5, green, left, 7, &Form1Ui::diameter},
-        {"Label11",  Kind::Label,   "Frame1", {600, 1680, 735, 375},
-         "mmq", 13.5, magenta, left, 16, {}},
-        {"Label10",  Kind::Result,  "Frame1", {1680, 1680, 1455, 375},
-         "", 13.5, magenta, left, 15, &Form1Ui::section},
-        {"Frame2",   Kind::Frame,   "Frame1", {480, 2400, 3495, 1815},
-         "ECCEZIONI", 9.75, red, left, 8, {}},
-        {"Label4",   Kind::Row,     "Frame2", {120, 360, 3135, 255},
-         ExceptionRow("O", 15, "8.251"), 9.75, standard, left, 9, {}},
-        {"Label5",   Kind::Row,     "Frame2", {120, 720, 3135, 255},
-         ExceptionRow("OO", 12, "9.266"), 9.75, standard, left, 10, {}},
-        {"Label6",   Kind::Row,     "Frame2", {120, 1080, 3135, 255},
-         ExceptionRow("OOO", 9, "10.405"), 9.75, standard, left, 11, {}},
-        {"Label7",   Kind::Row,     "Frame2", {120, 1440, 3135, 255},
-         ExceptionRow("OOOO", 6, "11.684"), 9.75, standard, left, 12, {}},
-        {"Command2", Kind::Button,  "Frame1", {1080, 4440, 2295, 375},
-         "Ripeti calcolo", 12, standard, centre, 2, &Form1Ui::resetButton},
-        {"Command3", Kind::PictureButton, nullptr, {2040, 6480, 1215, 735},
-         "ESCI", 8.25, standard, centre, 3, &Form1Ui::exitButton},
-    };
-    // clang-format on
-    return controls;
+// One control in two lines: name, kind, container, place; text, font size,
+// colour, alignment, tab index, member. The rows of "ECCEZIONI" line up
+// their second column with three blanks for every O they lack.
+// clang-format off
+constexpr Control kControls[] = {
+    {"Label1",   Kind::Label,   nullptr,  {120, 120, 5055, 375},
+     "CONVERTITORE per diametro fili", 13.5, kBlue, kCentre, 4, {}},
+    {"Label9",   Kind::Label,   nullptr,  {840, 480, 3615, 375},
+     "AWG in mm e sezione", 13.5, kBlue, kCentre, 14, {}},
+    {"Frame1",   Kind::Frame,   nullptr,  {420, 1080, 4455, 5055},
+     "", 0, kStandard, kLeft, 5, {}},
+    {"Label2",   Kind::Label,   "Frame1", {600, 360, 1095, 375},
+     "AWG", 13.5, kStandard, kCentre, 6, {}},
+    {"Text1",    Kind::TextBox, "Frame1", {1680, 360, 735, 375},
+     "", 13.5, kStandard, kLeft, 0, &Form1Ui::gaugeInput},
+    {"Command1", Kind::Button,  "Frame1", {3000, 360, 855, 375},
+     "OK", 9.75, kStandard, kCentre, 1, &Form1Ui::okButton},
+    {"Label8",   Kind::Label,   "Frame1", {600, 1080, 855, 375},
+     "mm", 13.5, kGreen, kCentre, 13, {}},
+    {"Label3",   Kind::Result,  "Frame1", {1680, 1080, 1335, 375},
+     "", 13.5, kGreen, kLeft, 7, &Form1Ui::diameter},
+    {"Label11",  Kind::Label,   "Frame1", {600, 1680, 735, 375},
+     "mmq", 13.5, kMagenta, kLeft, 16, {}},
+    {"Label10",  Kind::Result,  "Frame1", {1680, 1680, 1455, 375},
+     "", 13.5, kMagenta, kLeft, 15, &Form1Ui::section},
+    {"Frame2",   Kind::Frame,   "Frame1", {480, 2400, 3495, 1815},
+     "ECCEZIONI", 9.75, kRed, kLeft, 8, {}},
+    {"Label4",   Kind::Row,     "Frame2", {120, 360, 3135, 255},
+     "AWG = O               mm = 8.251", 9.75, kStandard, kLeft, 9, {}},
+    {"Label5",   Kind::Row,     "Frame2", {120, 720, 3135, 255},
+     "AWG = OO            mm = 9.266", 9.75, kStandard, kLeft, 10, {}},
+    {"Label6",   Kind::Row,     "Frame2", {120, 1080, 3135, 255},
+     "AWG = OOO         mm = 10.405", 9.75, kStandard, kLeft, 11, {}},
+    {"Label7",   Kind::Row,     "Frame2", {120, 1440, 3135, 255},
+     "AWG = OOOO      mm = 11.684", 9.75, kStandard, kLeft, 12, {}},
+    {"Command2", Kind::Button,  "Frame1", {1080, 4440, 2295, 375},
+     "Ripeti calcolo", 12, kStandard, kCentre, 2, &Form1Ui::resetButton},
+    {"Command3", Kind::PictureButton, nullptr, {2040, 6480, 1215, 735},
+     "ESCI", 8.25, kStandard, kCentre, 3, &Form1Ui::exitButton},
+};
+// clang-format on
+
+// The design is drawn on the screen's pixel grid: a place between two
+// pixels would be cut by the conversion, and a tab index given twice or
+// skipped would leave the tab order to chance.
+constexpr bool OnPixelGrid(const QRect& twips) {
+    const int values[] = {twips.x(), twips.y(), twips.width(), twips.height()};
+    return std::ranges::none_of(values, [](int value) { return value % kTwipsPerPixel; });
 }
+static_assert(OnPixelGrid({{}, kClientTwips}));
+static_assert(std::ranges::all_of(kControls, OnPixelGrid, &Control::twips));
+static_assert(std::ranges::is_permutation(kControls | std::views::transform(&Control::tabIndex),
+                                          std::views::iota(0, int(std::size(kControls)))));
 
 QRect ToPixels(const QRect& twips) {
     return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
@@ -206,7 +213,7 @@ void Form1Ui::setupUi(QWidget* form1) {
     frameStyle_->setParent(form1);
     QHash<QByteArray, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const Control& control : Controls()) {
+    for (const Control& control : kControls) {
         QWidget* container = control.container ? containers.value(control.container) : form1;
         QWidget* widget = Create(*this, control, container, frameStyle_);
         containers.insert(control.name, widget);
