@@ -39,6 +39,7 @@ private slots:
                                    "\u202F\u205F\u3000";
         const struct { const char* name; QString text; const char* outcome; } rows[] = {
             {"zeros that end a result are dropped", "40", "0.08 0.005"},
+            {"zero is no gauge", "-0", "not positive"},
             // The reader's grammar, at its edges.
             {"blanks, a plus sign, a group separator and exponent E", "  +0,012E0  ",
              "2.053 3.309"},
