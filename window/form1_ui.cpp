@@ -103,10 +103,12 @@ constexpr bool OnPixelGrid(const QRect& twips) {
     const int values[] = {twips.x(), twips.y(), twips.width(), twips.height()};
     return std::ranges::none_of(values, [](int value) { return value % kTwipsPerPixel; });
 }
-static_assert(OnPixelGrid({{}, kClientTwips}));
-static_assert(std::ranges::all_of(kControls, OnPixelGrid, &Control::twips));
+static_assert(OnPixelGrid({{}, kClientTwips}), "the window's size is a whole number of pixels");
+static_assert(std::ranges::all_of(kControls, OnPixelGrid, &Control::twips),
+              "every place is a whole number of pixels");
 static_assert(std::ranges::is_permutation(kControls | std::views::transform(&Control::tabIndex),
-                                          std::views::iota(0, int(std::size(kControls)))));
+                                          std::views::iota(0, int(std::size(kControls)))),
+              "the tab indices are 0, 1, 2 and on, each once");
 
 QRect ToPixels(const QRect& twips) {
     return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
