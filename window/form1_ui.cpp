@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QResource>
 #include <algorithm>
-#include <ranges>
+#include <array>
+#include <numeric>
 #include <variant>
 
 #include "contrast.h"
@@ -106,8 +107,12 @@ constexpr bool OnPixelGrid(const QRect& twips) {
 static_assert(OnPixelGrid({{}, kClientTwips}), "the window's size is a whole number of pixels");
 static_assert(std::ranges::all_of(kControls, OnPixelGrid, &Control::twips),
               "every place is a whole number of pixels");
-static_assert(std::ranges::is_permutation(kControls | std::views::transform(&Control::tabIndex),
-                                          std::views::iota(0, int(std::size(kControls)))),
+constexpr auto kTabOrder = [] {
+    std::array<int, std::size(kControls)> order{};
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+}();
+static_assert(std::ranges::is_permutation(kControls, kTabOrder, {}, &Control::tabIndex),
               "the tab indices are 0, 1, 2 and on, each once");
 
 QRect ToPixels(const QRect& twips) {
