@@ -11,11 +11,12 @@ packages=(
 )
 # What only the tests need: packaging checks, the sanitizer and fuzzing
 # build (clang), static analysis, a Wayland compositor inside Xvfb, on X11
-# a window manager and a clipboard manager with a reader, and a session bus.
+# a window manager and a clipboard manager with a reader, a session bus,
+# and a way to read the screen's colours.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev clang-tidy
-    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip dbus
+    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip dbus imagemagick
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -40,8 +40,12 @@ HighContrast::HighContrast(QObject* parent) : QObject(parent) {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
-    bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+    // The slot takes the message itself: a slot of typed arguments is
+    // refused while their types are not yet registered, as at start.
+    if (!bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
+                     SLOT(settingChanged(QDBusMessage))))
+        qWarning("velkiro: high contrast is read at start only: %s",
+                 qPrintable(bus.lastError().message()));
     for (const auto& setting : {std::pair(kGnome, kGnomeKey), {kAppearance, kAppearanceKey}}) {
         const QString group = setting.first, key = setting.second;
         QDBusMessage read =
@@ -69,9 +73,10 @@ bool HighContrast::on() const {
 }
 
 #ifndef Q_OS_WIN
-void HighContrast::settingChanged(const QString& group, const QString& key,
-                                  const QDBusVariant& value) {
-    take(group, key, Unwrapped(value.variant()));
+void HighContrast::settingChanged(const QDBusMessage& message) {
+    const QVariantList arguments = message.arguments();  // group, key, value
+    if (arguments.size() == 3)
+        take(arguments[0].toString(), arguments[1].toString(), Unwrapped(arguments[2]));
 }
 
 void HighContrast::take(const QString& group, const QString& key, const QVariant& value) {

@@ -9,7 +9,7 @@
 
 #include <QObject>
 
-class QDBusVariant;
+class QDBusMessage;
 
 namespace velkiro {
 
@@ -25,7 +25,7 @@ signals:
 
 #ifndef Q_OS_WIN
 private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    void settingChanged(const QDBusMessage& message);
 
 private:
     void take(const QString& group, const QString& key, const QVariant& value);

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The program ends with status 0 within 2 seconds every time the user answers
+# "Sì" to ESCI, and every time the window is closed from its title bar, on a
+# real display server inside Xvfb:
+#   exits.sh wayland RUNS TITLE - PROGRAM...          native Wayland, under weston
+#   exits.sh x11 RUNS TITLE MANAGER PROGRAM...        X11, under openbox
+#   exits.sh wine RUNS TITLE READER wine PROGRAM.exe  Wine's own windows, under openbox
+# Under x11 and wine each run first converts 12 with Italian settings and
+# copies a result, through Copia or Ctrl+C, and once the program has ended
+# the clipboard must still hold it: on X11 MANAGER (clipboard_manager.cpp)
+# takes it as a desktop's clipboard manager does, and under Wine READER
+# (../windows/read_clipboard.cpp) reads it. The window is found by its TITLE.
+source "$(dirname "$0")/../lib.sh"
+mode=$1 runs=$2 title=$3 tool=$4
+shift 4
+if [ "$mode" = wayland ]; then
+    start_x bare
+    # An output as large as the window and its title bar puts the window at
+    # 0,0 and its close button at 357,14; no panel, no on-screen keyboard.
+    printf '[shell]\npanel-position=none\n[input-method]\npath=/bin/true\n' \
+        >"$scratch/weston.ini"
+    weston --config="$scratch/weston.ini" --backend=x11-backend.so --socket=velkiro \
+        --width=375 --height=523 --use-pixman --idle-time=0 >/dev/null 2>&1 &
+    waited 20 xdotool search --class 'Weston Compositor'
+    weston=$(xdotool search --class 'Weston Compositor' | head -1)
+    timeout 10 xdotool windowfocus --sync "$weston"
+    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=velkiro
+    # Shown once the window's face covers the compositor's dark background.
+    face() { timeout 10 import -window "$weston" -crop 1x1+100+300 txt:- | grep -q '#EFEFEF'; }
+    shown() { waited 20 face && sleep 0.3; }
+    close=(mousemove 357 14 click 1)
+else
+    start_x
+    [ "$mode" = x11 ] && export QT_QPA_PLATFORM=xcb
+    shown() { window=$(window_of "$title") && sleep 0.5; }
+    close=(key alt+F4)  # what openbox's close button sends, too
+fi
+if [ "$mode" = x11 ]; then
+    "$tool" >"$scratch/manager" &
+    waited 10 grep -q ready "$scratch/manager"
+    clipboard() { timeout 10 xclip -o -selection clipboard; }
+elif [ "$mode" = wine ]; then
+    clipboard() { timeout 20 wine "$tool"; }
+fi
+# copy N: convert 12, then copy the diameter through Copia on odd runs, the
+# section through a double-click and Ctrl+C on even ones; prints what the
+# clipboard must then hold. The results stand at 140,144 and 140,184.
+copy() {
+    xdotool type --delay 50 12 && xdotool key Return sleep 0.3
+    if (($1 % 2)); then
+        xdotool mousemove --window "$window" 170 156 click 3 sleep 0.5 key Down Return
+        echo 2,053
+    else
+        xdotool mousemove --window "$window" 170 196 click --repeat 2 1 sleep 0.3 key ctrl+c
+        echo 3,309
+    fi
+    sleep 0.3
+}
+for way in yes close; do
+    for run in $(seq "$runs"); do
+        "$@" >/dev/null 2>&1 &
+        shown
+        [ "$mode" = wayland ] || copied=$(copy "$run")
+        if [ $way = yes ]; then
+            xdotool key Tab Tab Tab Return sleep 0.5 key Return
+        else
+            xdotool "${close[@]}"
+        fi
+        waited 2 eval '! kill -0 $!' || { echo "$way, run $run: running 2 s later" && exit 1; }
+        wait $! || { echo "$way, run $run: status $?" && exit 1; }
+        [ "$mode" = wayland ] || [ "$(clipboard || echo '(nothing)')" = "$copied" ] ||
+            { echo "$way, run $run: the clipboard holds $(clipboard), not $copied" && exit 1; }
+    done
+done
+echo "$mode: $runs runs of each ended with status 0 within 2 s${copied:+, the copied result kept}"
