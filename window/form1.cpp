@@ -80,14 +80,14 @@ void Form1::Command1_Click() {
         return;
     }
     const gauge::GaugeResult result = gauge::ConvertGauge(text, format);
-    ui_.diameter->setText(QString::fromStdString(result.diameter));
-    ui_.section->setText(QString::fromStdString(result.section));
+    ui_.diameter->showResult(QString::fromStdString(result.diameter));
+    ui_.section->showResult(QString::fromStdString(result.section));
 }
 
 void Form1::Command2_Click() {
     ui_.gaugeInput->clear();
-    ui_.diameter->clear();
-    ui_.section->clear();
+    ui_.diameter->showResult({});
+    ui_.section->showResult({});
     ui_.gaugeInput->setFocus();
 }
 

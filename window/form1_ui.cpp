@@ -219,7 +219,7 @@ void Form1Ui::setupUi(QWidget* form1) {
     frameStyle_ = new FrameStyle;
     frameStyle_->setParent(form1);
     QHash<QByteArray, QWidget*> containers;
-    std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<std::pair<int, QWidget*>> tabChain;  // tab index, control
     for (const Control& control : kControls) {
         QWidget* container = control.container ? containers.value(control.container) : form1;
         QWidget* widget = Create(*this, control, container, frameStyle_);
@@ -236,11 +236,15 @@ void Form1Ui::setupUi(QWidget* form1) {
             coloured_.push_back(
                 {widget, control.kind == Kind::Frame ? QPalette::Text : QPalette::WindowText,
                  control.colour});
-        if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(control.tabIndex, widget);
+        if (widget->focusPolicy() != Qt::NoFocus) tabChain.emplace_back(control.tabIndex, widget);
     }
-    std::sort(focusable.begin(), focusable.end());
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    // Tab follows the tab indices: the input, the buttons, then the results,
+    // which stop it only while they show one.
+    std::sort(tabChain.begin(), tabChain.end());
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+    diameter->showResult({});
+    section->showResult({});
 
     gaugeInput->setAccessibleName(QStringLiteral("Calibro AWG"));
     // A label's text is its accessible name, so the results keep theirs and

@@ -1,30 +1,42 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
+
+class QMenu;
 
 namespace velkiro {
 
-// A result: selectable with the mouse, all of it at a double-click, copied
-// whole from its menu; it never takes the focus, so its selection is drawn as
-// a focused one (an unfocused selection has no colour on some platforms, such
-// as Windows). One selection among the results at a time, so Ctrl+C copies
-// the one made last.
+// A result: selectable with the mouse, all of it at a double-click or, once
+// Tab has reached it, at Ctrl+A; copied whole from its menu (the right
+// button, the menu key or Shift+F10). Only a shown result takes the focus,
+// after the buttons, and shows it as a dotted frame in the window's text
+// colour. Its selection is drawn as a focused one
+// (an unfocused selection has no colour on some platforms, such as Windows).
+// One selection among the results at a time, so Ctrl+C copies the one made
+// last.
 class ResultLabel final : public QLabel {
     Q_OBJECT
 
 public:
     explicit ResultLabel(QWidget* parent);
+    // Shows a result, or none where it is empty.
+    void showResult(const QString& result);
     // Puts the selected part on the clipboard; false where nothing is selected.
     bool copySelection() const;
 
 protected:
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void drawSelectionAsFocused();
+    void clearOtherSelections();
+    QPointer<QMenu> menu_;  // while open, a second request opens no other
 };
 
 }  // namespace velkiro
