@@ -7,12 +7,13 @@ source "$build/facts.sh"  # version, app_id
 desktop-file-validate "$build/app/$app_id.desktop"
 appstreamcli validate --no-net "$build/app/$app_id.metainfo.xml"
 # The package, made by the install rules, holds exactly these files under
-# /usr, recommends Qt's Wayland platform, and lintian finds no error and no
-# warning in it (a search path of the program's own, RPATH or RUNPATH, is one
-# of its errors).
+# /usr, recommends Qt's Wayland platform, and lintian finds nothing in it, to
+# its pedantic tags (a search path of the program's own, RPATH or RUNPATH, is
+# one of its errors; a program bound lazily, without full RELRO, one of its
+# hardening warnings).
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$build/velkiro_${version}_amd64.deb
-lintian --fail-on error,warning "$deb"
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb"
 [ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ]
 files=(bin/velkiro share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml
     share/man/man1/velkiro.1.gz share/doc/velkiro/{copyright,changelog.gz}
