@@ -41,13 +41,22 @@ qt_options=(
     -DFEATURE_regularexpression=OFF
 )
 
-# apt-get source needs Debian's source index: the machine's own `deb` entries
-# for its release, copied as `deb-src`, so its own mirror or proxy serves it.
-add_source_index() {
-    local release list=/etc/apt/sources.list.d/velkiro-deb-src.sources entries
-    grep -rqs '^Types: deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d && return 0
+# The one Qt source the downloads are built from: Debian 12's qt6-base at
+# this version, whose .dsc has this SHA-256 (dpkg-source then checks the
+# tarballs the .dsc names). Another version, or other bytes, is refused.
+qt_source_version=6.4.2+dfsg-10
+qt_source_dsc_sha256=1b4b5c8610a553d4211fa81e268b1a3b0a6339ae5444fdb7e60d7616da651970
+qt_patches=scripts/windows/qt-patches
+
+# fetch_qt_source DIR: the pinned source, unpacked into DIR/qt6-base, through
+# an apt configuration of our own under DIR: a source index copied from the
+# machine's own `deb` entries for its release (its own mirror or proxy
+# serves it), with its lists and downloads kept there too. Nothing of the
+# machine's apt changes, and no root is needed.
+fetch_qt_source() {
+    local dir=$1 release apt dsc
     release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    entries=$(mktemp)
+    mkdir -p "$dir/apt/sources" "$dir/apt/lists/partial" "$dir/apt/archives/partial"
     {
         # A machine may have either form alone: a file that is not there holds no entry.
         { cat /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
@@ -60,27 +69,61 @@ add_source_index() {
                     stanza = stanza $i "\n"
                 }
                 if (deb && ours) printf "Types: deb-src\n%s\n", stanza }'
-        { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
-            sed -nE "s/^deb(\s.*\s$release\s)/deb-src\1/p"
-    } >"$entries"
-    [ -s "$entries" ] || { echo "apt's sources have no Debian $release entry to copy as deb-src" >&2; return 1; }
-    echo "Adding the source index of Debian $release, copied from apt's own entries"
-    as_root install -m 644 "$entries" "$list"
-    rm -f "$entries"
-    as_root apt-get update -qq
+    } >"$dir/apt/sources/debian.sources"
+    { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
+        sed -nE "s/^deb(\s.*\s$release\s)/deb-src\1/p" >"$dir/apt/sources/debian.list"
+    if [ ! -s "$dir/apt/sources/debian.sources" ] && [ ! -s "$dir/apt/sources/debian.list" ]; then
+        echo "apt's sources have no Debian $release entry to copy as deb-src" >&2
+        return 1
+    fi
+    apt=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$dir/apt/sources"
+        -o Dir::State="$dir/apt" -o Dir::State::Lists="$dir/apt/lists" -o Dir::Cache="$dir/apt"
+        -o Dir::Cache::Archives="$dir/apt/archives" -o Dir::State::status=/var/lib/dpkg/status
+        -o Debug::NoLocking=1 -o APT::Sandbox::User="$(id -un)")
+    timeout 600 apt-get "${apt[@]}" -qq update
+    (cd "$dir" && timeout 1800 apt-get "${apt[@]}" -qq source --download-only \
+        "qt6-base=$qt_source_version" >/dev/null) || {
+        echo "Debian's archive no longer offers qt6-base $qt_source_version, the source the" \
+            "downloads are pinned to (scripts/windows/build-qt.sh)" >&2
+        return 1
+    }
+    dsc=$dir/qt6-base_$qt_source_version.dsc
+    if [ "$(sha256sum <"$dsc" | cut -d' ' -f1)" != "$qt_source_dsc_sha256" ]; then
+        echo "Refusing qt6-base $qt_source_version: its .dsc is not the one the downloads are" \
+            "pinned to (SHA-256 $qt_source_dsc_sha256)" >&2
+        return 1
+    fi
+    # It cannot check the uploader's signature without Debian's keyring; the
+    # pinned sum stands for it.
+    timeout 600 dpkg-source --no-copy -x "$dsc" "$dir/qt6-base" >"$dir/dpkg-source.log" 2>&1 ||
+        { cat "$dir/dpkg-source.log" >&2 && return 1; }
+}
+
+# The patches, in the order of their series, each named with the SHA-256 of
+# what it changes (its description left out).
+qt_patch_list() {
+    local patch
+    while read -r patch; do
+        echo "$patch $(sed -n '/^--- /,$p' "$qt_patches/$patch" | sha256sum | cut -d' ' -f1)"
+    done <"$qt_patches/series"
 }
 
 # build_windows_qt CACHE_DIR: leaves Qt installed in CACHE_DIR/qt, with the
-# toolchain file it was built with (CACHE_DIR/qt/mingw-w64.cmake) and the
-# licence texts the libraries ship with (CACHE_DIR/qt/licenses).
+# toolchain file it was built with (CACHE_DIR/qt/mingw-w64.cmake), the
+# licence texts the libraries ship with (CACHE_DIR/qt/licenses), and what it
+# was built from (CACHE_DIR/qt/velkiro-stamp: the source, the patches, the
+# options).
 build_windows_qt() {
-    local cache=$1 toolchain=scripts/windows/mingw-w64.cmake patch=scripts/windows/qt-size.patch
+    local cache=$1 toolchain=scripts/windows/mingw-w64.cmake patch
     # The same bytes wherever the cache is: no path of this machine in the
     # code (the prefix that static Qt keeps is a fixed one, and the
     # libraries are installed into the cache from there).
     local flags="-ffunction-sections -fdata-sections -ffile-prefix-map=$cache=/qt"
-    local stamp="qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev) ${qt_options[*]} $flags"
-    stamp+=" $(md5sum <"$toolchain") $(md5sum <"$patch")"
+    local stamp
+    stamp="qt6-base $qt_source_version, .dsc SHA-256 $qt_source_dsc_sha256
+$(qt_patch_list | sed 's/^/patch /')
+options ${qt_options[*]} $flags
+toolchain $(sha256sum <"$toolchain" | cut -d' ' -f1)"
     if [ -f "$cache/qt/velkiro-stamp" ] && [ "$(cat "$cache/qt/velkiro-stamp")" = "$stamp" ]; then
         return 0
     fi
@@ -88,10 +131,11 @@ build_windows_qt() {
     rm -rf "$cache/source" "$cache/build" "$cache/qt"
     mkdir -p "$cache/source" "$cache/qt/licenses"
     cp "$toolchain" "$cache/qt/mingw-w64.cmake"
-    add_source_index
-    (cd "$cache/source" && apt-get source -qq qt6-base >/dev/null)
-    local source=("$cache"/source/qt6-base-*/)
-    patch -s -d "$source" -p1 <"$patch"
+    fetch_qt_source "$cache/source"
+    local source=$cache/source/qt6-base
+    while read -r patch; do
+        patch -s -d "$source" -p1 <"$qt_patches/$patch"
+    done <"$qt_patches/series"
     cmake -S "$source" -B "$cache/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$cache/qt/mingw-w64.cmake" -DCMAKE_INSTALL_PREFIX=/qt \
         -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
