@@ -4,8 +4,8 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 source "$build/facts.sh"  # version, app_id
 
-desktop-file-validate "$build/app/$app_id.desktop"
-appstreamcli validate --no-net "$build/app/$app_id.metainfo.xml"
+desktop-file-validate "$build/packaging/linux/$app_id.desktop"
+appstreamcli validate --no-net "$build/packaging/linux/$app_id.metainfo.xml"
 # The package, made by the install rules, holds exactly these files under
 # /usr, recommends Qt's Wayland platform, and lintian finds nothing in it, to
 # its pedantic tags (a search path of the program's own, RPATH or RUNPATH, is

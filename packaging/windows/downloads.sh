@@ -23,5 +23,5 @@ find "$work/$name" -exec touch -h -d "@$epoch" {} +
     find . -mindepth 1 -type d | LC_ALL=C sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 } >"$work/remove.nsh")
 makensis -V2 -DSTAGE="$work/$name" -DREMOVE="$work/remove.nsh" -DOUTFILE="$build/$setup" \
-    "$build/app/velkiro.nsi" >/dev/null
+    "$build/packaging/windows/velkiro.nsi" >/dev/null
 (cd "$build" && sha256sum "$name.zip" "$setup" >SHA256SUMS)
