@@ -1,8 +1,9 @@
 # Sourced by the shell checks. Each check gets a folder of its own in the
-# temporary folder, which goes at its end with every process it started in
-# the background, however it ends; its waits poll, each with a limit.
+# temporary folder (or in $scratch_in), which goes at its end with every
+# process it started in the background, however it ends; its waits poll,
+# each with a limit.
 set -euo pipefail; [ -z "${TRACE:-}" ] || set -x
-scratch=$(mktemp -d)
+scratch=$(mktemp -d "${scratch_in:-${TMPDIR:-/tmp}}/velkiro-check.XXXXXX")
 export XDG_RUNTIME_DIR=$scratch
 # No desktop entries or menus for what a Wine prefix installs.
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
@@ -44,6 +45,6 @@ start_x() {
 # The window of a title, once shown (polled: xdotool's own wait fails when
 # another window goes meanwhile).
 window_of() {
-    waited 20 xdotool search --onlyvisible --name "^$1\$"
-    xdotool search --onlyvisible --name "^$1\$" | head -1
+    waited 20 xdotool search --onlyvisible --name "$1"
+    xdotool search --onlyvisible --name "$1" | head -1
 }

@@ -33,10 +33,7 @@ find "$work/$name" -exec touch -h -d "@$epoch" {} +
 (cd "$work" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -9 -q -@ "$build/$name.zip")
 
 # The uninstaller removes exactly what the installer put there.
-(cd "$work/$name" && {
-    find . -type f | LC_ALL=C sort | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-    find . -mindepth 1 -type d | LC_ALL=C sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
-} >"$work/remove.nsh")
+"$(dirname "$0")/remove-list.sh" "$work/$name" >"$work/remove.nsh"
 makensis -V2 -DSTAGE="$work/$name" -DREMOVE="$work/remove.nsh" -DOUTFILE="$build/$setup" \
     "$build/packaging/windows/velkiro.nsi" >/dev/null
 # The commit's tree, as git archives it: the same bytes from any clone.

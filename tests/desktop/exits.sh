@@ -35,6 +35,7 @@ else
     shown() { window=$(window_of "$title") && sleep 0.5; }
     close=(key alt+F4)  # what openbox's close button sends, too
 fi
+[ "$mode" = wayland ] || export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 if [ "$mode" = x11 ]; then
     "$tool" >"$scratch/manager" &
     waited 10 grep -q ready "$scratch/manager"
