@@ -80,9 +80,11 @@ void Print(std::FILE* stream, const QString& text) {
     const auto none = [](HANDLE h) { return h == nullptr || h == INVALID_HANDLE_VALUE; };
     if (none(handle) || GetFileType(handle) == FILE_TYPE_CHAR) {
         static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+        // Read access too, without which the console's mode cannot be read.
         if (none(handle) && attached)
-            handle = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, 0, nullptr);
+            handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                 nullptr);
     }
     DWORD mode = 0, written = 0;
     if (none(handle)) {
