@@ -1,21 +1,17 @@
 # Sourced by the shell checks. Each check gets a folder of its own in the
 # temporary folder (or in $scratch_in), which goes at its end with every
 # process it started in the background, however it ends; its waits poll,
-# each with a limit.
-set -euo pipefail; [ -z "${TRACE:-}" ] || set -x
+# each with a limit. No Wine prefix builds menus for what it installs.
+set -euo pipefail
+[ -z "${TRACE:-}" ] || set -x
 scratch=$(mktemp -d "${scratch_in:-${TMPDIR:-/tmp}}/velkiro-check.XXXXXX")
-export XDG_RUNTIME_DIR=$scratch
-# No desktop entries or menus for what a Wine prefix installs.
-export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+export XDG_RUNTIME_DIR=$scratch WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 cleanup() {
     local children
     children=$(jobs -p)
-    if [ -n "$children" ]; then
-        kill $children 2>/dev/null || true
-        sleep 0.3
-        kill -9 $children 2>/dev/null || true
-    fi
-    [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || true
+    [ -z "$children" ] || { kill $children; sleep 0.3; kill -9 $children; } 2>/dev/null || :
+    [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -23,23 +19,25 @@ trap cleanup EXIT
 # waited SECONDS COMMAND...: runs the command every 0.1 s until it succeeds.
 waited() {
     local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        ((--tries)) || { echo "waited in vain for: $*" >&2 && return 1; }
+    until "${@:2}" &>/dev/null; do
+        ((--tries)) || { echo "waited in vain for: ${*:2}" >&2 && return 1; }
         sleep 0.1
     done
 }
 
-# An X display of the check's own, on the first number free (Xvfb picks it
-# and says which), with a window manager unless told "bare".
+# An X display of the check's own, on a number Xvfb picks itself, with a
+# window manager unless told "bare", ready once it says so on the root window
+# (a window mapped before then may stay unmapped). A Wine server keeps the
+# display it started with: the prefix's goes first.
 start_x() {
-    # A Wine server keeps the display it started with: a prefix's goes first.
-    [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || true
+    [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
     Xvfb -displayfd 3 -screen 0 "${screen:-800x600x24}" -nolisten tcp 3>"$scratch/display" \
-        >/dev/null 2>&1 &
+        &>/dev/null &
     waited 20 test -s "$scratch/display"
     export DISPLAY=:$(<"$scratch/display")
-    [ "${1:-}" = bare ] || { openbox >/dev/null 2>&1 & }
+    [ "${1:-}" = bare ] && return
+    openbox &>/dev/null &
+    waited 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
 # The window of a title, once shown (polled: xdotool's own wait fails when

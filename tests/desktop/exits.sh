@@ -13,14 +13,18 @@
 source "$(dirname "$0")/../lib.sh"
 mode=$1 runs=$2 title=$3 tool=$4
 shift 4
-if [ "$mode" = wayland ]; then
-    start_x bare
+start_x ${mode/wayland/bare}
+close=(key alt+F4)  # what openbox's close button sends, too
+shown() { window=$(window_of "$title") && sleep 0.5; }
+asked() { window_of Conferma; }
+export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+case $mode in
+wayland)
     # An output as large as the window and its title bar puts the window at
     # 0,0 and its close button at 357,14; no panel, no on-screen keyboard.
-    printf '[shell]\npanel-position=none\n[input-method]\npath=/bin/true\n' \
-        >"$scratch/weston.ini"
+    printf '[shell]\npanel-position=none\n[input-method]\npath=/bin/true\n' >"$scratch/weston.ini"
     weston --config="$scratch/weston.ini" --backend=x11-backend.so --socket=velkiro \
-        --width=375 --height=523 --use-pixman --idle-time=0 >/dev/null 2>&1 &
+        --width=375 --height=523 --use-pixman --idle-time=0 &>/dev/null &
     waited 20 xdotool search --class 'Weston Compositor'
     weston=$(xdotool search --class 'Weston Compositor' | head -1)
     timeout 10 xdotool windowfocus --sync "$weston"
@@ -28,21 +32,15 @@ if [ "$mode" = wayland ]; then
     # Shown once the window's face covers the compositor's dark background.
     face() { timeout 10 import -window "$weston" -crop 1x1+100+300 txt:- | grep -q '#EFEFEF'; }
     shown() { waited 20 face && sleep 0.3; }
-    close=(mousemove 357 14 click 1)
-else
-    start_x
-    [ "$mode" = x11 ] && export QT_QPA_PLATFORM=xcb
-    shown() { window=$(window_of "$title") && sleep 0.5; }
-    close=(key alt+F4)  # what openbox's close button sends, too
-fi
-[ "$mode" = wayland ] || export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
-if [ "$mode" = x11 ]; then
+    asked() { sleep 1; }  # a Wayland client's windows cannot be seen from outside
+    close=(mousemove 357 14 click 1) ;;
+x11)
+    export QT_QPA_PLATFORM=xcb
     "$tool" >"$scratch/manager" &
     waited 10 grep -q ready "$scratch/manager"
-    clipboard() { timeout 10 xclip -o -selection clipboard; }
-elif [ "$mode" = wine ]; then
-    clipboard() { timeout 20 wine "$tool"; }
-fi
+    clipboard() { timeout 10 xclip -o -selection clipboard; } ;;
+wine) clipboard() { timeout 20 wine "$tool"; } ;;
+esac
 # copy N: convert 12, then copy the diameter through Copia on odd runs, the
 # section through a double-click and Ctrl+C on even ones; prints what the
 # clipboard must then hold. The results stand at 140,144 and 140,184.
@@ -59,11 +57,11 @@ copy() {
 }
 for way in yes close; do
     for run in $(seq "$runs"); do
-        "$@" >/dev/null 2>&1 &
+        "$@" &>/dev/null &
         shown
         [ "$mode" = wayland ] || copied=$(copy "$run")
         if [ $way = yes ]; then
-            xdotool key Tab Tab Tab Return sleep 0.5 key Return
+            xdotool key Tab Tab Tab Return && asked >/dev/null && xdotool key Return
         else
             xdotool "${close[@]}"
         fi
