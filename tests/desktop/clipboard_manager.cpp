@@ -1,24 +1,12 @@
 // An X11 clipboard manager as desktops run one, keeping text only: a program
 // that owns the clipboard asks it, as the program ends, to save the targets
 // (SAVE_TARGETS on CLIPBOARD_MANAGER); it copies the text and then serves it
-// as the clipboard's owner, as UTF8_STRING, which xclip asks for. Prints "ready" once it is the
-// manager.
+// as the clipboard's owner, as UTF8_STRING, which xclip asks for. Prints
+// "ready" once it is the manager.
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <string>
-
-namespace {
-
-void Reply(Display* display, const XSelectionRequestEvent& request, Atom property) {
-    XEvent reply{};
-    reply.xselection = {
-        SelectionNotify, 0,        True,        display, request.requestor, request.selection,
-        request.target,  property, request.time};
-    XSendEvent(display, request.requestor, False, NoEventMask, &reply);
-}
-
-}  // namespace
 
 int main() {
     Display* display = XOpenDisplay(nullptr);
@@ -27,32 +15,35 @@ int main() {
         XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
     const auto atom = [display](const char* name) { return XInternAtom(display, name, False); };
     const Atom manager = atom("CLIPBOARD_MANAGER"), saveTargets = atom("SAVE_TARGETS");
-    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING");
-    const Atom copy = atom("VELKIRO_COPY");
+    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING"), copy = atom("COPY");
     XSetSelectionOwner(display, manager, window, CurrentTime);
     if (XGetSelectionOwner(display, manager) != window) return 1;
     std::puts("ready");
     std::fflush(stdout);
 
     std::string kept;
-    bool keeping = false;
     XSelectionRequestEvent saving{};  // the request being answered, while the text comes
-    for (;;) {
-        XEvent event;
+    const auto reply = [display](const XSelectionRequestEvent& request, Atom property) {
+        XEvent event{};
+        event.xselection = {SelectionNotify, 0, True, display, request.requestor,
+                            request.selection, request.target, property, request.time};
+        XSendEvent(display, request.requestor, False, NoEventMask, &event);
+    };
+    for (XEvent event;; XFlush(display)) {
         XNextEvent(display, &event);
         if (event.type == SelectionRequest) {
             const XSelectionRequestEvent& request = event.xselectionrequest;
             if (request.selection == manager && request.target == saveTargets) {
                 saving = request;
                 XConvertSelection(display, clipboard, utf8, copy, window, request.time);
-            } else if (request.selection == clipboard && keeping && request.target == utf8) {
+            } else if (request.selection == clipboard && request.target == utf8) {
                 XChangeProperty(display, request.requestor, request.property, utf8, 8,
                                 PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(kept.data()),
                                 static_cast<int>(kept.size()));
-                Reply(display, request, request.property);
+                reply(request, request.property);
             } else {
-                Reply(display, request, None);
+                reply(request, None);
             }
         } else if (event.type == SelectionNotify && saving.requestor != 0) {
             Atom type = None;
@@ -67,14 +58,10 @@ int main() {
             if (copied) {
                 kept.assign(reinterpret_cast<const char*>(data), items);
                 XFree(data);
-                keeping = true;
                 XSetSelectionOwner(display, clipboard, window, CurrentTime);
             }
-            Reply(display, saving, copied ? saving.property : None);
+            reply(saving, copied ? saving.property : None);
             saving = {};
-        } else if (event.type == SelectionClear && event.xselectionclear.selection == clipboard) {
-            keeping = false;
         }
-        XFlush(display);
     }
 }
