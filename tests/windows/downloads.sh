@@ -1,44 +1,40 @@
 #!/usr/bin/env bash
 # The Windows downloads of BUILD (made by scripts/build-windows from the tree
 # SOURCE): within their sizes, as SHA256SUMS says; velkiro.exe imports only
-# Windows' own libraries; BUILDINFO names the commit and the version of every
-# tool that made them; and anyone who builds this commit gets the same bytes:
-# a second clone, in a folder of another name and length with its files
-# dated otherwise, built on its own, gives the same SHA256SUMS.
+# libraries that Windows has (as Wine does, or API sets); BUILDINFO names the
+# commit and the installed version of every tool that made them; and anyone
+# who builds this commit gets the same bytes: a second clone, in a folder of
+# another name and length, its files dated otherwise, built on its own.
 #   downloads.sh SOURCE BUILD
 scratch_in=$2 source "$(dirname "$0")/../lib.sh"
-tree=$1 build=$2
-source "$build/facts.sh"  # version
-cd "$build"
+tree=$1
+cd "$2"
+source facts.sh  # version
+zip=velkiro-$version-win64.zip setup=velkiro-$version-setup.exe
+folder=downloads/velkiro-$version-win64
 sha256sum --quiet -c SHA256SUMS
-for limit in velkiro-$version-win64.zip:4500000 velkiro-$version-setup.exe:4500000 \
-    downloads/velkiro-$version-win64/velkiro.exe:10000000; do
-    size=$(stat -c %s "${limit%:*}")
-    ((size <= ${limit#*:})) || { echo "${limit%:*}: $size bytes, over ${limit#*:}" && exit 1; }
+for limit in $zip:4500000 $setup:4500000 $folder/velkiro.exe:10000000; do
+    (($(stat -c %s "${limit%:*}") <= ${limit#*:})) || { echo "${limit%:*} over ${limit#*:}"; exit 1
+    }
 done
-
-imports=$(x86_64-w64-mingw32-objdump -p downloads/velkiro-$version-win64/velkiro.exe |
-    sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort)
-own='kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme'
-own+='|dwmapi|version|shlwapi|shcore|dwrite|setupapi|wtsapi32|userenv|netapi32|mpr|d3d9|d3d11'
-own+='|d3d12|dxgi|dcomp|d3dcompiler_47|authz|rpcrt4|comctl32|msvcrt|api-ms-win-[a-z0-9-]+'
-grep -q -x kernel32.dll <<<"$imports" && ! grep -v -x -E "($own)\.dll" <<<"$imports" ||
-    { echo "velkiro.exe imports more than Windows' own libraries: $imports" && exit 1; }
-
-buildinfo=$(tr -d '\r' <downloads/velkiro-$version-win64/BUILDINFO.txt)
-commit="commit $(git -C "$tree" rev-parse HEAD) (velkiro-$version-source.tar.gz)"
-grep -q -x "$commit" <<<"$buildinfo" || { echo "BUILDINFO.txt does not say: $commit" && exit 1; }
+if x86_64-w64-mingw32-objdump -p $folder/velkiro.exe | sed -n 's/^\tDLL Name: //p' | tr A-Z a-z |
+    sort | comm -23 - <(ls /usr/lib/x86_64-linux-gnu/wine/x86_64-windows | sort) | grep -v api-ms-
+then
+    echo "velkiro.exe imports the libraries above, which Windows does not have" && exit 1
+fi
+wanted=("commit $(git -C "$tree" rev-parse HEAD) (velkiro-$version-source.tar.gz)")
 for package in g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis zip
 do
-    packaged=$(dpkg-query -W -f='${Version}' $package)
-    grep -q -x "Debian 12 package $package $packaged" <<<"$buildinfo" ||
-        { echo "BUILDINFO.txt does not name $package $packaged" && exit 1; }
+    wanted+=("Debian 12 package $package $(dpkg-query -W -f='${Version}' $package)")
+done
+for line in "${wanted[@]}"; do
+    tr -d '\r' <$folder/BUILDINFO.txt | grep -q -x -F "$line" || { echo "not in BUILDINFO: $line"
+        exit 1; }
 done
 
-second=$scratch/another-checkout-of-velkiro
-git clone -q --no-hardlinks "$tree" "$second"
-find "$second" -path "$second/.git" -prune -o -exec touch -h -d '2001-02-03 04:05:06' {} +
-(cd "$second" && timeout 1800 scripts/build-windows >/dev/null)
-diff SHA256SUMS "$second/build-windows/SHA256SUMS"
-echo "A second clone of this commit, built on its own: the same bytes; $(du -h --apparent-size \
-    velkiro-$version-win64.zip velkiro-$version-setup.exe | tr '\t\n' '  ')"
+git clone -q --no-hardlinks "$tree" "$scratch/another-checkout-of-velkiro"
+cd "$scratch/another-checkout-of-velkiro"
+find . -path ./.git -prune -o -exec touch -h -d '2001-02-03 04:05:06' {} +
+timeout 1800 scripts/build-windows >/dev/null
+diff "$2/SHA256SUMS" build-windows/SHA256SUMS
+echo "A second clone of this commit, built on its own: the same bytes"

@@ -7,7 +7,8 @@
 # maximised.   program.sh ZIP TITLE READER
 source "$(dirname "$0")/../lib.sh"
 zip=$1 title=$2 reader=$3
-"$(dirname "$0")/prefix.sh" "$scratch/wine" && export WINEPREFIX=$scratch/wine
+"$(dirname "$0")/prefix.sh" "$scratch/wine"
+export WINEPREFIX=$scratch/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 unzip -q "$zip" -d "$scratch"
 program=$(echo "$scratch"/velkiro-*-win64/velkiro.exe)
 "$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" "$reader" wine "$program"
@@ -15,28 +16,24 @@ program=$(echo "$scratch"/velkiro-*-win64/velkiro.exe)
 start_x
 for run in --version:0 --help:0 "--help extra:2" --no-such-option:2 --version=1:2; do
     status=0
-    timeout 20 wine "$program" ${run%:*} >/dev/null 2>&1 || status=$?
+    timeout 20 wine "$program" ${run%:*} &>/dev/null || status=$?
     [ "$status" = "${run##*:}" ] || { echo "velkiro.exe ${run%:*}: status $status" && exit 1; }
 done
-# The help, redirected by cmd into a file, is UTF-8 and names the README;
-# into a console it is Unicode, whole however the console is handed over.
-windows_program=$(winepath -w "$program")
-timeout 20 wine cmd /c "$windows_program --help > C:\\help.txt" 2>/dev/null
-help=$WINEPREFIX/drive_c/help.txt
-grep -q 'mm²' "$help" && grep -q 'README.txt' "$help" ||
-    { echo "velkiro.exe --help, through cmd into a file:" && cat "$help" && exit 1; }
-for how in "" "start /wait "; do  # in a terminal, which Wine's console then is
-    printf '@%s%s --help\r\n' "$how" "$windows_program" >"$WINEPREFIX/drive_c/help.cmd"
-    shown=$(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 timeout 20 script -qec 'wine cmd /c C:\\help.cmd' \
-        /dev/null)
-    grep -q 'mm²' <<<"$shown" || { echo "velkiro.exe --help, ${how}in a console: $shown"; exit 1; }
+# The help names the README and arrives whole: into a file redirected by
+# cmd as UTF-8, into a console (a terminal's, as Wine's console then is) as
+# Unicode, however the console is handed over.
+c=$WINEPREFIX/drive_c
+for how in "%s --help >C:\\help.txt" "%s --help" "start /wait %s --help"; do
+    printf "@$how\r\n" "$(winepath -w "$program")" >"$c/help.cmd" && rm -f "$c/help.txt"
+    shown=$(timeout 20 script -qec 'wine cmd /c C:\\help.cmd' /dev/null && cat "$c/help.txt" || :)
+    grep -q 'mm²' <<<"$shown" && grep -q README.txt <<<"$shown" || { echo "$how: $shown"; exit 1; }
 done
 
 # At 150 % (Wine's LogPixels 144) the client area is 1.5 times 369 x 490.
 timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 timeout 60 wineserver -k
 screen=1024x900x24 start_x
-wine "$program" >/dev/null 2>&1 &
+wine "$program" &>/dev/null &
 window=$(window_of "$title")
 measured() {  # the client area, and the sizing the window manager allows
     xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { printf w "x" h }'
