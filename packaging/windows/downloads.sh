@@ -19,8 +19,8 @@ cmake --install "$build" --prefix "$work/$name" >/dev/null
 # build recorded them), and the version of every tool that wrote its bytes.
 {
     echo "Velkiro $version for 64-bit Windows"
-    echo "commit $(git -C "$tree" rev-parse HEAD)" \
-        "$(git -C "$tree" diff --quiet HEAD && echo "($sources)" || echo "with changes not committed")"
+    git -C "$tree" diff --quiet HEAD && from="($sources)" || from="with changes not committed"
+    echo "commit $(git -C "$tree" rev-parse HEAD) $from"
     sed -n '1s/^/Qt: Debian /p; s/^patch /Qt patch /p' "$build/packaging/windows/qt-stamp"
     for package in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis zip cmake ninja-build git; do

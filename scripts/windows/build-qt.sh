@@ -57,19 +57,21 @@ fetch_qt_source() {
     local dir=$1 release apt dsc
     release=$(. /etc/os-release && echo "$VERSION_CODENAME")
     mkdir -p "$dir/apt/sources" "$dir/apt/lists/partial" "$dir/apt/archives/partial"
-    {
-        # A machine may have either form alone: a file that is not there holds no entry.
-        { cat /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
-            awk -v release="$release" 'BEGIN { RS = ""; FS = "\n" } {
-                deb = 0; ours = 0; stanza = ""
-                for (i = 1; i <= NF; i++) {
-                    if ($i ~ /^#/) continue
-                    if ($i ~ /^Types:/) { deb = $i ~ /[ :]deb( |$)/; continue }
-                    if ($i ~ /^Suites:/) { ours = (" " substr($i, 8) " ") ~ (" " release " "); $i = "Suites: " release }
-                    stanza = stanza $i "\n"
+    # A machine may have either form alone: a file that is not there holds no entry.
+    { cat /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
+        awk -v release="$release" 'BEGIN { RS = ""; FS = "\n" } {
+            deb = 0; ours = 0; stanza = ""
+            for (i = 1; i <= NF; i++) {
+                if ($i ~ /^#/) continue
+                if ($i ~ /^Types:/) { deb = $i ~ /[ :]deb( |$)/; continue }
+                if ($i ~ /^Suites:/) {
+                    ours = (" " substr($i, 8) " ") ~ (" " release " ")
+                    $i = "Suites: " release
                 }
-                if (deb && ours) printf "Types: deb-src\n%s\n", stanza }'
-    } >"$dir/apt/sources/debian.sources"
+                stanza = stanza $i "\n"
+            }
+            if (deb && ours) printf "Types: deb-src\n%s\n", stanza
+        }' >"$dir/apt/sources/debian.sources"
     { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
         sed -nE "s/^deb(\s.*\s$release\s)/deb-src\1/p" >"$dir/apt/sources/debian.list"
     if [ ! -s "$dir/apt/sources/debian.sources" ] && [ ! -s "$dir/apt/sources/debian.list" ]; then
