@@ -15,6 +15,8 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+# Every limit is kept: what does not end on the signal is killed.
+timeout() { command timeout -k 5 "$@"; }
 
 # waited SECONDS COMMAND...: runs the command every 0.1 s until it succeeds.
 waited() {

@@ -4,14 +4,14 @@
 # time after time, what it copied kept on the clipboard; as a command it
 # answers without a window, and into a console its text arrives whole; at
 # 150 % its window is 1.5 times as large and can be neither resized nor
-# maximised.   program.sh ZIP TITLE READER
+# maximised.   program.sh ZIP TITLE
 source "$(dirname "$0")/../lib.sh"
-zip=$1 title=$2 reader=$3
+zip=$1 title=$2
 "$(dirname "$0")/prefix.sh" "$scratch/wine"
 export WINEPREFIX=$scratch/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 unzip -q "$zip" -d "$scratch"
 program=$(echo "$scratch"/velkiro-*-win64/velkiro.exe)
-"$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" "$reader" wine "$program"
+"$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" - wine "$program"
 
 start_x
 for run in --version:0 --help:0 "--help extra:2" --no-such-option:2 --version=1:2; do
