@@ -38,25 +38,22 @@ private slots:
             if (QChar::isSpace(c)) whiteSpace += QChar(c);
         // clang-format off
         const struct { const char* name; QString text; const char* outcome; } rows[] = {
-            {"zeros that end a result are dropped", "40", "0.08 0.005"},
+            {"trailing zeros dropped", "40", "0.08 0.005"},
             {"zero is no gauge", "-0", "not positive"},
             // The reader's grammar, at its edges.
-            {"blanks, a plus sign, a group separator and exponent E", "  +0,012E0  ",
-             "2.053 3.309"},
-            {"no digits after the decimal separator, exponent D", "1200000000000.D-11",
-             "2.053 3.309"},
+            {"blanks, plus, a group, exponent E", "  +0,012E0  ", "2.053 3.309"},
+            {"no digit after the separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
             // A group separator groups three digits, or the text is not a number.
-            {"groups of three after a first of one to three", "123,456,789.5", "0 0"},
+            {"groups of three after one to three", "123,456,789.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
             {"a first group of four", "1234,567", "not a number"},
-            {"a group separator before the digits", "-,500", "not a number"},
+            {"a group separator first", "-,500", "not a number"},
             // White space of any kind around the number, as pasted text brings it.
-            {"every white space before and after the gauge", whiteSpace + "12" + whiteSpace,
-             "2.053 3.309"},
-            {"a letter beyond ASCII after the gauge", "12é", "not a number"},
+            {"any white space around", whiteSpace + "12" + whiteSpace, "2.053 3.309"},
+            {"a letter beyond ASCII after", "12é", "not a number"},
             // Magnitudes beyond a double saturate.
             {"beyond a double", "1E+309", "0 0"},
-            {"below the smallest double, exponent e", "1e-330", "8.251 53.475"},
+            {"below the least double, exponent e", "1e-330", "8.251 53.475"},
         };
         // clang-format on
         for (const auto& [locale, format] : locales)

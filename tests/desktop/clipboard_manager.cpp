@@ -15,7 +15,7 @@ int main() {
         XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
     const auto atom = [display](const char* name) { return XInternAtom(display, name, False); };
     const Atom manager = atom("CLIPBOARD_MANAGER"), saveTargets = atom("SAVE_TARGETS");
-    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING"), copy = atom("COPY");
+    const Atom clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING");
     XSetSelectionOwner(display, manager, window, CurrentTime);
     if (XGetSelectionOwner(display, manager) != window) return 1;
     std::puts("ready");
@@ -24,27 +24,24 @@ int main() {
     std::string kept;
     XSelectionRequestEvent saving{};  // the request being answered, while the text comes
     const auto reply = [display](const XSelectionRequestEvent& request, Atom property) {
-        XEvent event{};
-        event.xselection = {SelectionNotify, 0, True, display, request.requestor,
-                            request.selection, request.target, property, request.time};
+        XEvent event{.xselection = {SelectionNotify, 0, True, display, request.requestor,
+                                    request.selection, request.target, property, request.time}};
         XSendEvent(display, request.requestor, False, NoEventMask, &event);
     };
     for (XEvent event;; XFlush(display)) {
         XNextEvent(display, &event);
-        if (event.type == SelectionRequest) {
-            const XSelectionRequestEvent& request = event.xselectionrequest;
-            if (request.selection == manager && request.target == saveTargets) {
-                saving = request;
-                XConvertSelection(display, clipboard, utf8, copy, window, request.time);
-            } else if (request.selection == clipboard && request.target == utf8) {
+        const XSelectionRequestEvent& request = event.xselectionrequest;
+        if (event.type == SelectionRequest && request.target == saveTargets) {
+            saving = request;
+            XConvertSelection(display, clipboard, utf8, utf8, window, request.time);
+        } else if (event.type == SelectionRequest) {
+            const bool text = request.selection == clipboard && request.target == utf8;
+            if (text)
                 XChangeProperty(display, request.requestor, request.property, utf8, 8,
                                 PropModeReplace,
                                 reinterpret_cast<const unsigned char*>(kept.data()),
                                 static_cast<int>(kept.size()));
-                reply(request, request.property);
-            } else {
-                reply(request, None);
-            }
+            reply(request, text ? request.property : None);
         } else if (event.type == SelectionNotify && saving.requestor != 0) {
             Atom type = None;
             int format = 0;
@@ -52,7 +49,7 @@ int main() {
             unsigned char* data = nullptr;
             const bool copied =
                 event.xselection.property != None &&
-                XGetWindowProperty(display, window, copy, 0, 1 << 20, True, AnyPropertyType, &type,
+                XGetWindowProperty(display, window, utf8, 0, 1 << 20, True, AnyPropertyType, &type,
                                    &format, &items, &left, &data) == Success &&
                 data != nullptr;
             if (copied) {

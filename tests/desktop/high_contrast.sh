@@ -32,12 +32,11 @@ diameter() {
         }
         NR > 1 { n[$3 " " $4 " " $5]++ }
         END {
-            for (c in n) if (n[c] > most) { most = n[c]; face = c }
-            for (c in n) {
-                r = luminance(c) / luminance(face)
-                if ((r < 1 ? 1 / r : r) > best) { best = r < 1 ? 1 / r : r; text = c }
+            for (c in n) if (n[c] > most) { most = n[c]; face = luminance(c) }
+            for (c in n) if ((r = luminance(c) / face) < 1 ? 1 / r > best : r > best) {
+                best = r < 1 ? 1 / r : r
+                split(c, t, " ")
             }
-            split(text, t, " ")
             printf "%02x%02x%02x %.2f\n", t[1], t[2], t[3], best
         }'
 }
