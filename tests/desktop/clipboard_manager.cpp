@@ -1,12 +1,11 @@
 // An X11 clipboard manager as desktops run one, keeping text only: a program
 // that owns the clipboard asks it, as the program ends, to save the targets
-// (SAVE_TARGETS on CLIPBOARD_MANAGER); it copies the text and then serves it
-// as the clipboard's owner, as UTF8_STRING, which xclip asks for. Prints
-// "ready" once it is the manager.
+// (SAVE_TARGETS on CLIPBOARD_MANAGER); it takes the text and prints it on a
+// line of its own, which is what a desktop's manager then keeps and serves.
+// Prints "ready" once it is the manager.
 #include <X11/Xlib.h>
 
 #include <cstdio>
-#include <string>
 
 int main() {
     Display* display = XOpenDisplay(nullptr);
@@ -21,7 +20,6 @@ int main() {
     std::puts("ready");
     std::fflush(stdout);
 
-    std::string kept;
     XSelectionRequestEvent saving{};  // the request being answered, while the text comes
     const auto reply = [display](const XSelectionRequestEvent& request, Atom property) {
         XEvent event{.xselection = {SelectionNotify, 0, True, display, request.requestor,
@@ -30,33 +28,24 @@ int main() {
     };
     for (XEvent event;; XFlush(display)) {
         XNextEvent(display, &event);
-        const XSelectionRequestEvent& request = event.xselectionrequest;
-        if (event.type == SelectionRequest && request.target == saveTargets) {
-            saving = request;
-            XConvertSelection(display, clipboard, utf8, utf8, window, request.time);
+        if (event.type == SelectionRequest && event.xselectionrequest.target == saveTargets) {
+            saving = event.xselectionrequest;
+            XConvertSelection(display, clipboard, utf8, utf8, window, saving.time);
         } else if (event.type == SelectionRequest) {
-            const bool text = request.selection == clipboard && request.target == utf8;
-            if (text)
-                XChangeProperty(display, request.requestor, request.property, utf8, 8,
-                                PropModeReplace,
-                                reinterpret_cast<const unsigned char*>(kept.data()),
-                                static_cast<int>(kept.size()));
-            reply(request, text ? request.property : None);
+            reply(event.xselectionrequest, None);
         } else if (event.type == SelectionNotify && saving.requestor != 0) {
             Atom type = None;
             int format = 0;
             unsigned long items = 0, left = 0;
-            unsigned char* data = nullptr;
-            const bool copied =
-                event.xselection.property != None &&
-                XGetWindowProperty(display, window, utf8, 0, 1 << 20, True, AnyPropertyType, &type,
-                                   &format, &items, &left, &data) == Success &&
-                data != nullptr;
-            if (copied) {
-                kept.assign(reinterpret_cast<const char*>(data), items);
-                XFree(data);
-                XSetSelectionOwner(display, clipboard, window, CurrentTime);
-            }
+            unsigned char* text = nullptr;
+            const bool copied = event.xselection.property != None &&
+                                XGetWindowProperty(display, window, utf8, 0, 1 << 20, True,
+                                                   AnyPropertyType, &type, &format, &items, &left,
+                                                   &text) == Success &&
+                                text != nullptr;
+            if (copied) std::printf("%.*s\n", static_cast<int>(items), text);
+            std::fflush(stdout);
+            XFree(text);
             reply(saving, copied ? saving.property : None);
             saving = {};
         }

@@ -7,9 +7,9 @@
 #   exits.sh wine RUNS TITLE - wine PROGRAM.exe  Wine's own windows, under openbox
 # Under x11 and wine each run first converts 12 with Italian settings and
 # copies a result, through Copia or Ctrl+C, and once the program has ended
-# the clipboard must still hold it, as xclip reads it: on X11 MANAGER
-# (clipboard_manager.cpp) takes it as a desktop's clipboard manager does;
-# Wine's own clipboard, which the system keeps, is also X11's. The window is
+# the clipboard must still hold it: on X11 MANAGER (clipboard_manager.cpp)
+# takes it as a desktop's clipboard manager does; under Wine it stays with
+# the system, as on Windows, where xclip reads it through X11. The window is
 # found by its TITLE.
 source "$(dirname "$0")/../lib.sh"
 mode=$1 runs=$2 title=$3 tool=$4
@@ -37,10 +37,11 @@ wayland)
     close=(mousemove 357 14 click 1) ;;
 x11)
     export QT_QPA_PLATFORM=xcb
-    "$tool" >"$scratch/manager" &
-    waited 10 grep -q ready "$scratch/manager" ;;
+    "$tool" >>"$scratch/manager" &
+    waited 10 grep -q ready "$scratch/manager"
+    clipboard() { tail -1 "$scratch/manager"; } ;;
+wine) clipboard() { timeout 10 xclip -o -selection clipboard; } ;;
 esac
-clipboard() { timeout 10 xclip -o -selection clipboard; }
 # copy N: convert 12, then copy the diameter through Copia on odd runs, the
 # section through a double-click and Ctrl+C on even ones; prints what the
 # clipboard must then hold. The results stand at 140,144 and 140,184.
@@ -57,6 +58,7 @@ copy() {
 }
 for way in yes close; do
     for run in $(seq "$runs"); do
+        : >"$scratch/manager"  # what the manager kept of an earlier run goes
         "$@" &>/dev/null &
         shown
         [ "$mode" = wayland ] || copied=$(copy "$run")
