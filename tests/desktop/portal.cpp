@@ -1,6 +1,5 @@
 // A stand-in for the desktop's settings portal, on the session bus: answers
-// Read for the settings it holds, wrapped in a variant twice as the portal
-// does, and for each line "GROUP KEY VALUE" on its standard input holds the
+// Read for the settings it holds, and for each line "GROUP KEY VALUE" on its standard input holds the
 // value and sends SettingChanged, as the portal does when the user switches
 // a setting. VALUE is true, false or a number. Prints "ready" once it serves.
 //   portal [GROUP KEY VALUE]...   the settings it starts with
@@ -25,7 +24,7 @@ public:
 
 public slots:
     QDBusVariant Read(const QString& group, const QString& key) {
-        return QDBusVariant(QVariant::fromValue(QDBusVariant(values.value(group + u' ' + key))));
+        return QDBusVariant(values.value(group + u' ' + key));
     }
 
 signals:

@@ -5,7 +5,7 @@
 # is installed afterwards.   installer.sh BUILD TITLE
 source "$(dirname "$0")/../lib.sh"
 build=$1 title=$2
-source "$build/facts.sh"  # version, vendor, copyright
+source "$build/facts.sh"  # version, vendor
 "$(dirname "$0")/prefix.sh" "$scratch/wine"
 export WINEPREFIX=$scratch/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 setup=$build/velkiro-$version-setup.exe staged=$build/downloads/velkiro-$version-win64
@@ -56,16 +56,14 @@ keys() {
 }
 
 # What is installed afterwards: nothing; an install of a scope in a folder
-# (files, links, one entry, the uninstaller's version information); the
-# earlier layout; or, kept, the install Velkiro runs from, untouched.
+# (files, links, one entry and its values); the earlier layout; or, kept, the
+# install Velkiro runs from, untouched.
 nothing() {
     local left
     left=$(find "$c" -iname '*velkiro*' -o -iname "*$vendor*" -o -iname '~nsu*' -o -iname 'ns*.cmd'
         for root in HKCU HKLM; do
-            rm -f "$scratch/$root.reg"
-            timeout 60 wine reg export "$root\\Software" "$scratch/$root.reg" /y &>/dev/null ||
-                echo "no export of $root: status $?"
-            iconv -f UTF-16 "$scratch/$root.reg" | grep -i -E "velkiro|$vendor"
+            timeout 60 wine reg query "$root\\Software" /s | grep -a -i -E "velkiro|$vendor" ||
+                [ "${PIPESTATUS[0]}" = 0 ] || echo "no query of $root"
         done)
     [ -z "$left" ] || { echo "left behind:" && echo "$left" && return 1; }
 }
@@ -92,10 +90,7 @@ Publisher $vendor
 QuietUninstallString "$in\\Uninstall.exe" $switch /S _?=$in
 UninstallString "$in\\Uninstall.exe" $switch _?=$in
 EOT
-) && strings -el "$folder/Uninstall.exe" |
-        grep -A1 -x -E 'Product(Name|Version)|CompanyName|LegalCopyright' | grep -v -- -- |
-        paste -sd' ' | grep -q -F "ProductName Velkiro ProductVersion $version \
-CompanyName $vendor LegalCopyright $copyright"
+)
 }
 kept() { kill -0 "$velkiro" && installed user user; }
 earlier() { [ -f "${folders[user]}/platforms/qwindows.dll" ]; }
