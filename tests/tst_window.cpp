@@ -46,22 +46,22 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
         if (!box) return;
         // Title, "(!)" for the exclamation icon, text, the buttons (the default one starred).
         seen += '[' + box->windowTitle() + (box->icon() ? " (!) " : " ") + box->text();
-        for (const QAbstractButton* button : box->buttons())
+        for (auto* button : box->buttons())
             seen += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
         seen += ']';
         if (yes || box->buttons().size() == 1) return QTest::keyClick(box, Qt::Key_Return);
         box->buttons().last()->click();  // No
     });
     answer.start(10);
-    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &form,
+    QObject::connect(qApp->clipboard(), &QClipboard::dataChanged, &form,
                      [&] { seen += "[clipboard " + qApp->clipboard()->text().left(20) + ']'; });
     QObject::connect(qApp, &QApplication::focusChanged, &form, [&](QWidget*, QWidget* now) {
         if (!now || !form.isAncestorOf(now) || now->objectName() == focus) return;
         seen += " >" + (focus = now->objectName());
         const auto* said = QAccessible::queryAccessibleInterface(now);
         if (qobject_cast<QLabel*>(now))  // a result
-            seen += '(' + said->text(QAccessible::Name) + ' ' +
-                    said->text(QAccessible::Description) + ')';
+            seen += QString("(%1 %2)").arg(said->text(QAccessible::Name),
+                                           said->text(QAccessible::Description));
     });
     QTimer::singleShot(10'000, &form, [] { QApplication::exit(-1); });  // fails rather than hangs
 
@@ -218,7 +218,7 @@ private slots:
     }
     void scenario() {
         QFETCH(QString, steps);
-        QGuiApplication::clipboard()->setText(QString(1'000'000, '7'));  // for pasting
+        qApp->clipboard()->setText(QString(1'000'000, '7'));  // for pasting
         QTEST(Play(steps), "seen");
     }
 };

@@ -3,8 +3,7 @@
 # window within a second, and leaves it as it is switched off: GNOME's switch,
 # then the appearance portal's contrast, through a stand-in for the desktop's
 # settings portal (portal.cpp) on a session bus of the check's own; then a
-# start with it already on. The diameter of gauge 12 is read off the screen:
-# green as designed (00c000), or at 7:1 or more against the face.
+# start with it already on. The diameter of gauge 12 is read off the screen.
 #   dbus-run-session -- high_contrast.sh PROGRAM PORTAL TITLE
 source "$(dirname "$0")/../lib.sh"
 program=$1 title=$3
@@ -21,31 +20,17 @@ open() {  # a window showing gauge 12
     velkiro=$! window=$(window_of "$title")
     xdotool type --delay 30 12 && xdotool key Return
 }
-# The diameter's text colour (the farthest from the face, the commonest
-# colour) and its contrast ratio with the face, by WCAG 2.
-diameter() {
-    timeout 10 import -window "$window" -crop 89x25+140+144 -depth 8 txt:- | awk -F'[(),]' '
-        function linear(c) { c /= 255; return c <= .04045 ? c / 12.92 : ((c + .055) / 1.055) ^ 2.4 }
-        function luminance(c, rgb) {
-            split(c, rgb, " ")
-            return .2126 * linear(rgb[1]) + .7152 * linear(rgb[2]) + .0722 * linear(rgb[3]) + .05
-        }
-        NR > 1 { n[$3 " " $4 " " $5]++ }
-        END {
-            for (c in n) if (n[c] > most) { most = n[c]; face = luminance(c) }
-            for (c in n) if ((r = luminance(c) / face) < 1 ? 1 / r > best : r > best) {
-                best = r < 1 ? 1 / r : r
-                split(c, t, " ")
-            }
-            printf "%02x%02x%02x %.2f\n", t[1], t[2], t[3], best
-        }'
-}
-# looks high|designed WHEN: so within a second.
+# looks designed|high WHEN: within a second, the diameter is drawn in the
+# designed green, or its darkest and lightest colours (the text and the face)
+# stand at 7:1 or more (WCAG 2's contrast, over linear light).
 looks() {
-    local seen deadline=$((${EPOCHREALTIME/./} + 1000000))
-    until seen=$(diameter) && if [ "$1" = high ]; then awk "BEGIN { exit ${seen#* } < 7 }"
-    else [ "${seen% *}" = 00c000 ]; fi; do
-        ((${EPOCHREALTIME/./} < deadline)) || { echo "$2: the diameter is $seen, not $1"; exit 1; }
+    local deadline=$((${EPOCHREALTIME/./} + 1000000)) shot=$scratch/diameter.png
+    ratio() { convert $shot -colorspace RGB -grayscale Rec709Luminance -format "%[fx:$1]" info:; }
+    until timeout 10 import -window "$window" -crop 89x25+140+144 $shot && if [ "$1" = high ]
+    then [ "$(ratio '(maxima + .05) / (minima + .05) >= 7')" = 1 ]
+    else [ "$(convert $shot -depth 8 txt:- | grep -c -i '#00C000')" != 0 ]; fi; do
+        ((${EPOCHREALTIME/./} < deadline)) ||
+            { echo "$2: not $1, at $(ratio '(maxima + .05) / (minima + .05)'):1"; exit 1; }
         sleep 0.1
     done
 }
