@@ -10,8 +10,8 @@ d="; per i dettagli: QT_DEBUG_PLUGINS=1"
 while IFS='|' read -r what variables arguments status out err; do
     # shellcheck disable=SC2086 # variables and arguments are lists of words
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $variables timeout 5 "$1" $arguments \
-        >"$scratch/out" 2>"$scratch/err" && got=0 || got=$?
-    got="status $got out '$(<"$scratch/out")' err '$(<"$scratch/err")'"
+        >"$tmp/out" 2>"$tmp/err" && got=0 || got=$?
+    got="status $got out '$(<"$tmp/out")' err '$(<"$tmp/err")'"
     [[ $got == "status $status out '"$out"' err '"$err"'" ]] ||
         { echo "$what: $got" && ((++failed)); }
 done <<EOT

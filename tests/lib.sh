@@ -1,18 +1,18 @@
 # Sourced by the shell checks. Each check gets a folder of its own in the
-# temporary folder (or in $scratch_in), which goes at its end with every
+# temporary folder, $tmp (or in $tmp_in), which goes at its end with every
 # process it started in the background, however it ends; its waits poll,
 # each with a limit. No Wine prefix builds menus for what it installs.
 set -euo pipefail
 [ -z "${TRACE:-}" ] || set -x
-scratch=$(mktemp -d "${scratch_in:-${TMPDIR:-/tmp}}/velkiro-check.XXXXXX")
-export XDG_RUNTIME_DIR=$scratch WINEDEBUG=-all
+tmp=$(mktemp -d "${tmp_in:-${TMPDIR:-/tmp}}/velkiro-check.XXXXXX")
+export XDG_RUNTIME_DIR=$tmp WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 cleanup() {
     local children
     children=$(jobs -p)
     [ -z "$children" ] || { kill $children; sleep 0.3; kill -9 $children; } 2>/dev/null || :
     [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
-    rm -rf "$scratch"
+    rm -rf "$tmp"
 }
 trap cleanup EXIT
 # Every limit is kept: what does not end on the signal is killed.
@@ -33,10 +33,10 @@ waited() {
 # display it started with: the prefix's goes first.
 start_x() {
     [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
-    Xvfb -displayfd 3 -screen 0 "${screen:-800x600x24}" -nolisten tcp 3>"$scratch/display" \
+    Xvfb -displayfd 3 -screen 0 "${screen:-800x600x24}" -nolisten tcp 3>"$tmp/display" \
         &>/dev/null &
-    waited 20 test -s "$scratch/display"
-    export DISPLAY=:$(<"$scratch/display")
+    waited 20 test -s "$tmp/display"
+    export DISPLAY=:$(<"$tmp/display")
     [ "${1:-}" = bare ] && return
     openbox &>/dev/null &
     waited 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'

@@ -23,8 +23,8 @@ case $mode in
 wayland)
     # An output as large as the window and its title bar puts the window at
     # 0,0 and its close button at 357,14; no panel, no on-screen keyboard.
-    printf '[shell]\npanel-position=none\n[input-method]\npath=/bin/true\n' >"$scratch/weston.ini"
-    weston --config="$scratch/weston.ini" --backend=x11-backend.so --socket=velkiro \
+    printf '[shell]\npanel-position=none\n[input-method]\npath=/bin/true\n' >"$tmp/weston.ini"
+    weston --config="$tmp/weston.ini" --backend=x11-backend.so --socket=velkiro \
         --width=375 --height=523 --use-pixman --idle-time=0 &>/dev/null &
     waited 20 xdotool search --class 'Weston Compositor'
     weston=$(xdotool search --class 'Weston Compositor' | head -1)
@@ -37,9 +37,9 @@ wayland)
     close=(mousemove 357 14 click 1) ;;
 x11)
     export QT_QPA_PLATFORM=xcb
-    "$tool" >>"$scratch/manager" &
-    waited 10 grep -q ready "$scratch/manager"
-    clipboard() { tail -1 "$scratch/manager"; } ;;
+    "$tool" >>"$tmp/manager" &
+    waited 10 grep -q ready "$tmp/manager"
+    clipboard() { tail -1 "$tmp/manager"; } ;;
 wine) clipboard() { timeout 10 xclip -o -selection clipboard; } ;;
 esac
 # copy N: convert 12, then copy the diameter through Copia on odd runs, the
@@ -58,7 +58,7 @@ copy() {
 }
 for way in yes close; do
     for run in $(seq "$runs"); do
-        : >"$scratch/manager"  # what the manager kept of an earlier run goes
+        : >"$tmp/manager"  # what the manager kept of an earlier run goes
         "$@" &>/dev/null &
         shown
         [ "$mode" = wayland ] || copied=$(copy "$run")

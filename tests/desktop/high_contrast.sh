@@ -10,10 +10,10 @@ program=$1 title=$3
 start_x
 gnome='org.gnome.desktop.a11y.interface high-contrast'
 appearance='org.freedesktop.appearance contrast'
-mkfifo "$scratch/switches"
-exec 4<>"$scratch/switches"
-"$2" $gnome false $appearance 0 <"$scratch/switches" >"$scratch/portal" &
-waited 10 grep -q ready "$scratch/portal"
+mkfifo "$tmp/switches"
+exec 4<>"$tmp/switches"
+"$2" $gnome false $appearance 0 <"$tmp/switches" >"$tmp/portal" &
+waited 10 grep -q ready "$tmp/portal"
 
 open() {  # a window showing gauge 12
     QT_QPA_PLATFORM=xcb "$program" &>/dev/null &
@@ -24,7 +24,7 @@ open() {  # a window showing gauge 12
 # designed green, or its darkest and lightest colours (the text and the face)
 # stand at 7:1 or more (WCAG 2's contrast, over linear light).
 looks() {
-    local deadline=$((${EPOCHREALTIME/./} + 1000000)) shot=$scratch/diameter.png
+    local deadline=$((${EPOCHREALTIME/./} + 1000000)) shot=$tmp/diameter.png
     ratio() { convert $shot -colorspace RGB -grayscale Rec709Luminance -format "%[fx:$1]" info:; }
     until timeout 10 import -window "$window" -crop 89x25+140+144 $shot && if [ "$1" = high ]
     then [ "$(ratio '(maxima + .05) / (minima + .05) >= 7')" = 1 ]

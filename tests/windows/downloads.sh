@@ -6,17 +6,15 @@
 # who builds this commit gets the same bytes: a second clone, in a folder of
 # another name and length, its files dated otherwise, built on its own.
 #   downloads.sh SOURCE BUILD
-scratch_in=$2 source "$(dirname "$0")/../lib.sh"
+tmp_in=$2 source "$(dirname "$0")/../lib.sh"
 tree=$1
 cd "$2"
 source facts.sh  # version
 zip=velkiro-$version-win64.zip setup=velkiro-$version-setup.exe
 folder=downloads/velkiro-$version-win64
 sha256sum --quiet -c SHA256SUMS
-for limit in $zip:4500000 $setup:4500000 $folder/velkiro.exe:10000000; do
-    (($(stat -c %s "${limit%:*}") <= ${limit#*:})) || { echo "${limit%:*} over ${limit#*:}"; exit 1
-    }
-done
+too_large=$(find $zip $setup -size +4500000c; find $folder/velkiro.exe -size +10000000c)
+[ -z "$too_large" ] || { echo "too large: $too_large"; exit 1; }
 if x86_64-w64-mingw32-objdump -p $folder/velkiro.exe | sed -n 's/^\tDLL Name: //p' | tr A-Z a-z |
     sort | comm -23 - <(ls /usr/lib/x86_64-linux-gnu/wine/x86_64-windows | sort) | grep -v api-ms-
 then
@@ -25,8 +23,8 @@ fi
 commit="commit $(git -C "$tree" rev-parse HEAD) (velkiro-$version-source.tar.gz)"
 tr -d '\r' <$folder/BUILDINFO.txt | grep -q -x -F "$commit" || { echo "no $commit"; exit 1; }
 
-git clone -q --no-hardlinks "$tree" "$scratch/another-checkout-of-velkiro"
-cd "$scratch/another-checkout-of-velkiro"
+git clone -q --no-hardlinks "$tree" "$tmp/another-checkout-of-velkiro"
+cd "$tmp/another-checkout-of-velkiro"
 find . -path ./.git -prune -o -exec touch -h -d '2001-02-03 04:05:06' {} +
 timeout 1800 scripts/build-windows >/dev/null
 diff "$2/SHA256SUMS" build-windows/SHA256SUMS

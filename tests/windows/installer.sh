@@ -6,14 +6,14 @@
 source "$(dirname "$0")/../lib.sh"
 build=$1 title=$2
 source "$build/facts.sh"  # version, vendor
-"$(dirname "$0")/prefix.sh" "$scratch/wine"
-export WINEPREFIX=$scratch/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+"$(dirname "$0")/prefix.sh" "$tmp/wine"
+export WINEPREFIX=$tmp/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 setup=$build/velkiro-$version-setup.exe staged=$build/downloads/velkiro-$version-win64
 c=$WINEPREFIX/drive_c custom='C:\Prove di installazione\Velkiro è già qui'
-unix() { winepath -u "$(timeout 30 wine cmd /c "echo $1" | tr -d '\r')"; }
-declare -A folders=([user]="$(unix '%LOCALAPPDATA%')/Programs/Velkiro" [custom]="$(winepath \
-    -u "$custom")" [all]="$c/Program Files/Velkiro") links=([user]="$(unix '%APPDATA%')"
-    [all]="$c/ProgramData") roots=([user]=HKCU [all]=HKLM)
+me=$c/users/${USER:-$(id -un)}/AppData  # as Wine names the user's folder
+declare -A folders=([user]=$me/Local/Programs/Velkiro [all]="$c/Program Files/Velkiro"
+    [custom]="$(winepath -u "$custom")") links=([user]=$me/Roaming [all]=$c/ProgramData)
+declare -A roots=([user]=HKCU [all]=HKLM)
 entries='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 start_x
 
@@ -25,7 +25,7 @@ typed() {
     timeout 120 wine cmd /c 'C:\typed.cmd'
 }
 setup() { typed "$(winepath -w "$setup")" "$@"; }
-older() { typed "$(winepath -w "$scratch/setup-0.99.exe")" "$@"; }
+older() { typed "$(winepath -w "$tmp/setup-0.99.exe")" "$@"; }
 from_folder() { typed "\"$(winepath -w "${folders[$1]}")\\Uninstall.exe\"" "${@:2}"; }
 values() {  # SCOPE: the entry's values, a line each, as NAME VALUE
     # reg writes in the console's OEM code page, 850 with Italian settings.
@@ -97,13 +97,13 @@ earlier() { [ -f "${folders[user]}/platforms/qwindows.dll" ]; }
 
 # An older version, 0.99, of the earlier layout with Qt's libraries beside
 # the program: this installer, numbered so, over those files.
-cp -r "$staged" "$scratch/stage" && mkdir "$scratch/stage/platforms"
+cp -r "$staged" "$tmp/stage" && mkdir "$tmp/stage/platforms"
 echo 'a library of the earlier layout' |
-    tee "$scratch/stage/Qt6Core.dll" >"$scratch/stage/platforms/qwindows.dll"
-"$(dirname "$0")/../../packaging/windows/remove-list.sh" "$scratch/stage" >"$scratch/remove.nsh"
-sed "s/\b$version\b/0.99/g" "$build/packaging/windows/velkiro.nsi" >"$scratch/velkiro.nsi"
-makensis -V2 -DSTAGE="$scratch/stage" -DREMOVE="$scratch/remove.nsh" \
-    -DOUTFILE="$scratch/setup-0.99.exe" "$scratch/velkiro.nsi" >/dev/null
+    tee "$tmp/stage/Qt6Core.dll" >"$tmp/stage/platforms/qwindows.dll"
+"$(dirname "$0")/../../packaging/windows/remove-list.sh" "$tmp/stage" >"$tmp/remove.nsh"
+sed "s/\b$version\b/0.99/g" "$build/packaging/windows/velkiro.nsi" >"$tmp/velkiro.nsi"
+makensis -V2 -DSTAGE="$tmp/stage" -DREMOVE="$tmp/remove.nsh" \
+    -DOUTFILE="$tmp/setup-0.99.exe" "$tmp/velkiro.nsi" >/dev/null
 
 # Each row: what it shows | the status | what is installed then | the command.
 passed=0

@@ -6,10 +6,10 @@
 # is 1.5 times as large and can be neither resized nor maximised.
 #   program.sh ZIP TITLE
 source "$(dirname "$0")/../lib.sh"
-"$(dirname "$0")/prefix.sh" "$scratch/wine"
-export WINEPREFIX=$scratch/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
-unzip -q "$1" -d "$scratch"
-program=$(echo "$scratch"/velkiro-*-win64/velkiro.exe) title=$2 c=$WINEPREFIX/drive_c
+"$(dirname "$0")/prefix.sh" "$tmp/wine"
+export WINEPREFIX=$tmp/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+unzip -q "$1" -d "$tmp"
+program=$(echo "$tmp"/velkiro-*-win64/velkiro.exe) title=$2 c=$WINEPREFIX/drive_c
 "$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" - wine "$program"
 
 start_x
