@@ -16,17 +16,17 @@ while IFS='|' read -r what variables arguments status out err; do
         { echo "$what: $got" && ((++failed)); }
 done <<EOT
 needs no display||--version|0|velkiro $2|
-needs no display, names the manual||--help|0|Uso: velkiro [[]OPZIONE]*--version*man velkiro|
+names the manual||--help|0|Uso: velkiro [[]OPZIONE]*--version*man velkiro|
 toolkit's options taken||-platform offscreen -style=fusion -reverse --nope|2||\
 velkiro: opzione sconosciuta '--nope'$r
 a start passes its warnings on|-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen|-style fusion|124||\
 QStandardPaths: XDG_RUNTIME_DIR not set*
 no argument, after --help neither|QT_QPA_PLATFORM=offscreen|--help 12|2||\
 velkiro: argomento inatteso '12'$r
-no value to an option of none||--version=1|2||velkiro: l'opzione '--version' non accetta valori$r
+no value for an option of none||--version=1|2||velkiro: l'opzione '--version' non accetta valori$r
 an option without its value||-platform|2||velkiro: l'opzione '-platform' richiede un valore$r
 -platform first|QT_QPA_PLATFORM=xcb|-platform nessuna|1||$w (-platform nessuna)$d
-QT_QPA_PLATFORM before the display|DISPLAY=:7913 QT_QPA_PLATFORM=no||1||$w (QT_QPA_PLATFORM=no)$d
+QT_QPA_PLATFORM before DISPLAY|DISPLAY=:7913 QT_QPA_PLATFORM=no||1||$w (QT_QPA_PLATFORM=no)$d
 no display at all|||1||velkiro: nessun display: DISPLAY e WAYLAND_DISPLAY non sono impostate
 a display that does not answer|DISPLAY=:7913||1||$w (DISPLAY=:7913)$d
 EOT

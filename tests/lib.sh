@@ -1,16 +1,13 @@
 # Sourced by the shell checks. Each check gets a folder of its own in the
 # temporary folder, $tmp (or in $tmp_in), which goes at its end with every
 # process it started in the background, however it ends; its waits poll,
-# each with a limit. No Wine prefix builds menus for what it installs.
+# each with a limit. (Wine's prefixes come from windows/prefix.sh.)
 set -euo pipefail
-[ -z "${TRACE:-}" ] || set -x
 tmp=$(mktemp -d "${tmp_in:-${TMPDIR:-/tmp}}/velkiro-check.XXXXXX")
 export XDG_RUNTIME_DIR=$tmp WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 cleanup() {
-    local children
-    children=$(jobs -p)
-    [ -z "$children" ] || { kill $children; sleep 0.3; kill -9 $children; } 2>/dev/null || :
+    kill $(jobs -p) 2>/dev/null && sleep 0.3 || :
+    kill -9 $(jobs -p) 2>/dev/null || :
     [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
     rm -rf "$tmp"
 }

@@ -17,9 +17,6 @@ lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb"
 [ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ]
 files=(bin/velkiro share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml
     share/man/man1/velkiro.1.gz share/doc/velkiro/{copyright,changelog.gz}
-    share/icons/hicolor/scalable/apps/$app_id.svg)
-for size in 16 32 48 64 128 256; do
-    files+=(share/icons/hicolor/${size}x$size/apps/$app_id.png)
-done
-diff <(printf './usr/%s\n' "${files[@]}" | sort) \
+    share/icons/hicolor/{scalable/apps/$app_id.svg,{16,32,48,64,128,256}/apps/$app_id.png})
+diff <(printf './usr/%s\n' "${files[@]}" | sed -E 's|/([0-9]+)/|/\1x\1/|' | sort) \
     <(dpkg-deb --contents "$deb" | awk '!/^d/ { print $6 }' | sort)

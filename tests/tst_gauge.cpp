@@ -87,7 +87,7 @@ private slots:
 
     // Exact halves go to the even thousandth, a double just above or below a
     // half goes its own way, and no result is ever "-0".
-    void roundsToTheNearestThousandthWithTiesToEven() {
+    void roundsTiesToEven() {
         const std::pair<double, const char*> cases[] = {
             {0.0625, "0.062"}, {0.1875, "0.188"}, {0.0025, "0.003"}, {1.0005, "1"}, {-0.0004, "0"}};
         for (const auto& [value, text] : cases)

@@ -162,7 +162,7 @@ private slots:
                 for (int x = place.left(); x <= place.right(); ++x)
                     if (shot.pixel(x, y) != focused.pixel(x, y) && ++changed)
                         QVERIFY(velkiro::ContrastRatio(focused.pixelColor(x, y), face) >= 3);
-            QVERIFY2(changed, "the focus on the section changes nothing");
+            QVERIFY(changed > 0);  // the focus on the section shows
         });
     }
 
@@ -188,10 +188,10 @@ private slots:
                 " = /2,053/3,309");
         row("the keypad's decimal key types the Italian comma", "key Num+1,Num+.|type 5|key Return",
             "= 1,5/6,934/37,765");
-        row("Italian input menu, none on an empty result, Copia copies a result",
+        row("an Italian input menu, none on an empty result, Copia on a result",
             "menu Text1|menu Label3|type 12|key Return|menu Label10",
             "[menu &Annulla\tCtrl+Z][menu Copia][clipboard 3,309] = 12/2,053/3,309");
-        row("Ctrl+C copies the result double-clicked last, in the input its selection",
+        row("Ctrl+C copies the result double-clicked last, or the input's selection",
             "type 12|key Return|select Label3|select Label10|key Ctrl+C,Ctrl+A,Ctrl+C|"
             "click Command1|select Label3|key Ctrl+C",
             "[clipboard 3,309][clipboard 12] >Command1[clipboard 2,053] = 12/2,053/3,309");
@@ -202,7 +202,7 @@ private slots:
             "Space",
             ">Command1 >Command2 >Command3 >Text1 >Command1 >Command2 >Command3" + diameter +
                 section + " >Text1 >Command1 >Command2 >Text1 = //");
-        row("a result reached by Tab: Ctrl+A and Ctrl+C, the menu key, Shift+F10 copy it",
+        row("a result reached by Tab copied: Ctrl+A, Ctrl+C, the menu key, Shift+F10",
             "type 12|key Return,Shift+Tab,Ctrl+A,Ctrl+C,Shift+Tab,Menu|key Tab,Shift+F10",
             section + "[clipboard 3,309]" + diameter + "[menu Copia][clipboard 2,053]" + section +
                 "[menu Copia][clipboard 3,309] = 12/2,053/3,309");

@@ -28,4 +28,4 @@ cd "$tmp/another-checkout-of-velkiro"
 find . -path ./.git -prune -o -exec touch -h -d '2001-02-03 04:05:06' {} +
 timeout 1800 scripts/build-windows >/dev/null
 diff "$2/SHA256SUMS" build-windows/SHA256SUMS
-echo "A second clone of this commit, built on its own: the same bytes"
+echo "The same bytes from a second clone"

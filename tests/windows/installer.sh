@@ -7,7 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 build=$1 title=$2
 source "$build/facts.sh"  # version, vendor
 "$(dirname "$0")/prefix.sh" "$tmp/wine"
-export WINEPREFIX=$tmp/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+export WINEPREFIX=$tmp/wine
 setup=$build/velkiro-$version-setup.exe staged=$build/downloads/velkiro-$version-win64
 c=$WINEPREFIX/drive_c custom='C:\Prove di installazione\Velkiro è già qui'
 me=$c/users/${USER:-$(id -un)}/AppData  # as Wine names the user's folder
@@ -35,23 +35,20 @@ values() {  # SCOPE: the entry's values, a line each, as NAME VALUE
 quiet() { typed "$(values "$1" | sed -n 's/^QuietUninstallString //p')"; }
 plain() { typed "$(values "$1" | sed -n 's/^UninstallString //p')"; }
 on_windows() { timeout 60 wine winecfg -v "$1"; }
-program=("${folders[user]}/velkiro.exe")
-start_velkiro() { wine "$program" &>/dev/null & velkiro=$! && window_of "$title"; }
+start_velkiro() {
+    wine "${folders[user]}/velkiro.exe" &>/dev/null & velkiro=$! && window_of "$title"
+}
 stop_velkiro() {
     xdotool windowactivate --sync "$(window_of "$title")" key alt+F4 && timeout 60 wineserver -w
 }
-exits() { "$(dirname "$0")/../desktop/exits.sh" wine 1 "$title" - wine "$program"; }
 # On screen: COMMAND's windows answered with these keys, each once the
 # window has stayed the same for half a second.
 keys() {
-    local window shown key
-    settled() { shown=$(import -window "$window" png:- | md5sum) && sleep 0.5 &&
-        [ "$(import -window "$window" png:- | md5sum)" = "$shown" ]; }
+    local key
+    shot() { import -window "$(window_of 'nstallazione di Velkiro')" png:- | md5sum; }
+    settled() { local before && before=$(shot) && sleep 0.5 && [ "$(shot)" = "$before" ]; }
     eval "$1" &
-    for key in "${@:2}"; do
-        window=$(window_of 'nstallazione di Velkiro') && waited 20 settled
-        xdotool key "$key"
-    done
+    for key in "${@:2}"; do waited 20 settled && xdotool key "$key"; done
     wait $!
 }
 
@@ -120,7 +117,6 @@ done <<'EOT'
 not on Windows 7        |1150| nothing     | on_windows win7 && setup /S
 back on Windows 10      |   0| nothing     | on_windows win10
 for the user, by default|   0| user user   | setup /S
-it runs, copies, ends   |   0| user user   | exits
 its uninstaller, told   |   0| nothing     | from_folder user /AllUsers /S
 for all users           |   0| all all     | setup /S /AllUsers
 its uninstaller         |   0| nothing     | from_folder all /S
@@ -139,7 +135,7 @@ in a folder of theirs   |   0| user custom | quiet user && setup /S /D=$custom
 an update stays there   |   0| user custom | setup /S
 so on screen; it starts |   0| user custom | keys setup Return Return Return && stop_velkiro
 quiet uninstall         |   0| nothing     | quiet user
-for all, their folder   |   0| all custom  | setup /S /AllUsers /D=$custom
+for all, in theirs      |   0| all custom  | setup /S /AllUsers /D=$custom
 an update stays there   |   0| all custom  | setup /S /AllUsers
 quiet uninstall         |   0| nothing     | quiet all
 EOT

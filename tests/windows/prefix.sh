@@ -10,8 +10,7 @@ export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubu
 timeout 120 wineboot --init >/dev/null 2>&1
 timeout 60 wine winecfg -v win10
 timeout 60 wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
-for dll in winemenubuilder.exe mscoree mshtml; do  # whatever runs in it later
-    timeout 60 wine reg add 'HKCU\Software\Wine\DllOverrides' /v $dll /d '' /f >/dev/null
-done
+timeout 60 wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f \
+    >/dev/null  # for whatever runs in it later, too
 timeout 60 wineserver -w
 ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"

@@ -7,7 +7,7 @@
 #   program.sh ZIP TITLE
 source "$(dirname "$0")/../lib.sh"
 "$(dirname "$0")/prefix.sh" "$tmp/wine"
-export WINEPREFIX=$tmp/wine LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
+export WINEPREFIX=$tmp/wine
 unzip -q "$1" -d "$tmp"
 program=$(echo "$tmp"/velkiro-*-win64/velkiro.exe) title=$2 c=$WINEPREFIX/drive_c
 "$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" - wine "$program"
@@ -32,8 +32,8 @@ screen=1024x900x24 start_x
 wine "$program" &>/dev/null &
 window=$(window_of "$title")
 measured() {  # the client area, and the sizing the window manager allows
-    xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { printf w "x" h }'
+    xdotool getwindowgeometry "$window" | grep -o '[0-9]*x[0-9]*'
     xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -o -E 'MAXIMIZE|RESIZE' | sort -u
 }
 waited 10 eval '[ "$(measured)" = 554x735 ]' || { echo "At 150 %:" $(measured); exit 1; }
-echo "velkiro.exe: 10 + 10 ends, the command line, the help, 150 %"
+echo "velkiro.exe as a user meets it"
