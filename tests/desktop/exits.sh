@@ -6,7 +6,7 @@
 #   exits.sh x11 RUNS TITLE MANAGER PROGRAM...   X11, under openbox
 #   exits.sh wine RUNS TITLE - wine PROGRAM.exe  Wine's own windows, under openbox
 # Under x11 and wine each run first converts 12 with Italian settings (as
-# ctest gives the checks) and copies a result, through Copia or Ctrl+C, and once the program has ended
+# ctest gives the checks) and copies a result, and once the program has ended
 # the clipboard must still hold it: on X11 MANAGER (clipboard_manager.cpp)
 # takes it as a desktop's clipboard manager does; under Wine it stays with
 # the system, as on Windows, where xclip reads it through X11. The window is
