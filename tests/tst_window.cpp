@@ -203,7 +203,7 @@ private slots:
             ">Command1 >Command2 >Command3 >Text1 >Command1 >Command2 >Command3" + diameter +
                 section + " >Text1 >Command1 >Command2 >Text1 = //");
         row("a result reached by Tab copied: Ctrl+A, Ctrl+C, the menu key, Shift+F10",
-            "type 12|key Return,Shift+Tab,Ctrl+A,Ctrl+C,Shift+Tab,Menu|key Tab,Shift+F10",
+            "type 12|key Return,Shift+Tab,Ctrl+A,Ctrl+C|key Shift+Tab|key Menu|key Tab,Shift+F10",
             section + "[clipboard 3,309]" + diameter + "[menu Copia][clipboard 2,053]" + section +
                 "[menu Copia][clipboard 3,309] = 12/2,053/3,309");
         row("a click on OK keeps the focus there; ESCI, then No, keeps everything",

@@ -50,8 +50,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), highContrast_(new HighContrast(
     connect(ok, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(ui_.resetButton, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(ui_.exitButton, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // Ctrl+C copies what is selected in a result, which never has the focus;
-    // the input keeps it for its own selection.
+    // Ctrl+C copies what the mouse selected in a result, which a click does
+    // not focus; the input keeps Ctrl+C for its own selection.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             [this] { ui_.diameter->copySelection() || ui_.section->copySelection(); });
     ui_.gaugeInput->setFocus();

@@ -24,20 +24,23 @@ open() {  # a window showing gauge 12
 # designed green, or its darkest and lightest colours (the text and the face)
 # stand at 7:1 or more (WCAG 2's contrast, over linear light).
 looks() {
-    local deadline=$((${EPOCHREALTIME/./} + 1000000)) shot=$tmp/diameter.png
+    local deadline=$((${EPOCHREALTIME/[.,]/} + 1000000)) shot=$tmp/diameter.png
     ratio() { convert $shot -colorspace RGB -grayscale Rec709Luminance -format "%[fx:$1]" info:; }
     until timeout 10 import -window "$window" -crop 89x25+140+144 $shot && if [ "$1" = high ]
     then [ "$(ratio '(maxima + .05) / (minima + .05) >= 7')" = 1 ]
     else [ "$(convert $shot -depth 8 txt:- | grep -c -i '#00C000')" != 0 ]; fi; do
-        ((${EPOCHREALTIME/./} < deadline)) ||
+        ((${EPOCHREALTIME/[.,]/} < deadline)) ||
             { echo "$2: not $1, at $(ratio '(maxima + .05) / (minima + .05)'):1"; exit 1; }
         sleep 0.1
     done
 }
 open
 looks designed "at start"
-for step in "$gnome true:high" "$gnome false:designed" "$appearance 1:high" \
-    "$appearance 0:designed"; do
+# Another key of either group switches nothing: one changed before a switch
+# would keep the window high at the next switch off.
+for step in "$gnome true:high" "$gnome false:designed" \
+    "${gnome% *} toolkit-accessibility true $appearance 1:high" "$appearance 0:designed" \
+    "${appearance% *} color-scheme 1 $gnome true:high" "$gnome false:designed"; do
     echo "${step%:*}" >&4 && looks "${step#*:}" "${step%:*}"
 done
 kill $velkiro && wait $velkiro || :
