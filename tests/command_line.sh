@@ -21,8 +21,8 @@ toolkit's options taken||-platform offscreen -style=fusion -reverse --nope|2||\
 velkiro: opzione sconosciuta '--nope'$r
 a start passes its warnings on|-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen|-style fusion|124||\
 QStandardPaths: XDG_RUNTIME_DIR not set*
-no argument, after --help neither|QT_QPA_PLATFORM=offscreen|--help 12|2||\
-velkiro: argomento inatteso '12'$r
+no argument after --help or --|QT_QPA_PLATFORM=offscreen|--help -- -x|2||\
+velkiro: argomento inatteso '-x'$r
 no value for an option of none||--version=1|2||velkiro: l'opzione '--version' non accetta valori$r
 an option without its value||-platform|2||velkiro: l'opzione '-platform' richiede un valore$r
 -platform first|QT_QPA_PLATFORM=xcb|-platform nessuna|1||$w (-platform nessuna)$d
