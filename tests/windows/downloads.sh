@@ -2,9 +2,9 @@
 # The Windows downloads of BUILD (made by scripts/build-windows from the tree
 # SOURCE): within their sizes, as SHA256SUMS says; velkiro.exe imports only
 # libraries that Windows has (as Wine does, or API sets); BUILDINFO names the
-# commit; and anyone
-# who builds this commit gets the same bytes: a second clone, in a folder of
-# another name and length, its files dated otherwise, built on its own.
+# commit; and anyone who builds this commit gets the same bytes: a second
+# clone, in a folder of another name and length, its files dated otherwise,
+# built on its own.
 #   downloads.sh SOURCE BUILD
 tmp_in=$2 source "$(dirname "$0")/../lib.sh"
 tree=$1
