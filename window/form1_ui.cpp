@@ -208,10 +208,15 @@ QWidget* Create(Form1Ui& ui, const Control& control, QWidget* container, QStyle*
 void Form1Ui::setupUi(QWidget* form1) {
     form1->setObjectName(QStringLiteral("Form1"));
     form1->setWindowTitle(QStringLiteral(VELKIRO_TITLE));
+#ifndef Q_OS_WIN
+    // On Windows the window shows the program's own icon (IDI_ICON1), the
+    // same pictures, which the system has loaded already: decoding them
+    // again would only slow the start.
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/velkiro/velkiro-%1.png").arg(size), QSize(size, size));
     form1->setWindowIcon(icon);
+#endif
     form1->setFixedSize(kClientTwips / kTwipsPerPixel);
     // Fixed on Windows too: a thin border, no sizing and no maximise button.
     form1->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
