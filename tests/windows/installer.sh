@@ -106,12 +106,12 @@ makensis -V2 -DSTAGE="$tmp/stage" -DREMOVE="$tmp/remove.nsh" \
 passed=0
 while IFS='|' read -r what status then command; do
     got=0
-    eval "$command" &>>"${row_log:-/dev/null}" || got=$?
+    eval "$command" &>>"${row_log:=$tmp/rows}" || got=$?
     [ "$got" = $((status % 256)) ] || { echo "$what: status $got, not $status" && exit 1; }
     # Uninstallers' copies of themselves end too, unless Velkiro runs.
     xdotool search --onlyvisible --name "$title" >/dev/null || timeout 60 wineserver -w
     [[ $then == *[a-z]\ [a-z]* ]] && then="installed $then"
-    eval "$then" &>>"${row_log:-/dev/null}" || { echo "$what: not $then" && exit 1; }
+    eval "$then" &>>"$row_log" || { echo "$what: not $then" && tail "$row_log" && exit 1; }
     echo "$((++passed)). $what"
 done <<'EOT'
 not on Windows 7        |1150| nothing     | on_windows win7 && setup /S
