@@ -122,15 +122,16 @@ QRect ToPixels(const QRect& twips) {
 
 // "MS Sans Serif" where the platform has it as a scalable font. Elsewhere,
 // Windows included, where it is a bitmap font that Qt cannot scale and would
-// replace by a serif face, the embedded Liberation Sans Bold, close in width:
-// the same look on every machine.
+// replace by a serif face, the embedded Velkiro Sans Bold (Liberation Sans
+// Bold, cut to Latin: assets/subset-font), close in width: the same look on
+// every machine.
 QFont UiFont(qreal points) {
     static const QString family = [] {
         QString preferred = QStringLiteral("MS Sans Serif");
         if (QFontDatabase::isSmoothlyScalable(preferred)) return preferred;
         // The resource lies uncompressed in the executable: on Linux FreeType
         // reads it there, with no copy in memory.
-        const QResource font(QStringLiteral(":/velkiro/LiberationSans-Bold.ttf"));
+        const QResource font(QStringLiteral(":/velkiro/VelkiroSans-Bold.ttf"));
         const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
         return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Sans Serif"));
