@@ -20,8 +20,10 @@ void CheckAndConvert(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const std::string& text = kTyped[i++ % kTyped.size()];
-        if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted)
-            benchmark::DoNotOptimize(gauge::ConvertGauge(text, kItalian));
+        if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted) {
+            gauge::GaugeResult result = gauge::ConvertGauge(text, kItalian);
+            benchmark::DoNotOptimize(result);
+        }
     }
 }
 BENCHMARK(CheckAndConvert);
@@ -31,10 +33,11 @@ void Floor(benchmark::State& state) {
     std::size_t i = 0;
     char buffer[64];
     for (auto _ : state) {
-        const double gauge = gauges[i++ % gauges.size()];
+        double gauge = gauges[i++ % gauges.size()];
         benchmark::DoNotOptimize(gauge);
         const double diameter = std::pow(92.0, (36 - gauge) / 39);
-        benchmark::DoNotOptimize(std::to_chars(buffer, buffer + sizeof buffer, diameter));
+        std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, diameter);
+        benchmark::DoNotOptimize(written);
     }
 }
 BENCHMARK(Floor);
@@ -47,8 +50,10 @@ void LongInput(benchmark::State& state) {
                                              std::string(size, '1') + "x"};
     for (auto _ : state) {
         for (const std::string& text : inputs) {
-            if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted)
-                benchmark::DoNotOptimize(gauge::ConvertGauge(text, kItalian));
+            if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted) {
+                gauge::GaugeResult result = gauge::ConvertGauge(text, kItalian);
+                benchmark::DoNotOptimize(result);
+            }
         }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * 3 * size));

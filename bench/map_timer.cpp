@@ -20,7 +20,7 @@ namespace {
 long ResidentKilobytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.starts_with("VmRSS:")) return std::strtol(line.c_str() + 6, nullptr, 10);
     return -1;
 }
 
