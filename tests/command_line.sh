@@ -19,8 +19,8 @@ needs no display||--version|0|velkiro $2|
 names the manual||--help|0|Uso: velkiro [[]OPZIONE]*--version*man velkiro|
 toolkit's options taken||-platform offscreen -style=fusion -reverse --nope|2||\
 velkiro: opzione sconosciuta '--nope'$r
-a start passes its warnings on|-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen|-style fusion|124||\
-QStandardPaths: XDG_RUNTIME_DIR not set*
+a start passes the toolkit's warnings on|QT_QPA_PLATFORM=offscreen|-style nessuno|124||\
+*nessuno*
 no argument after --help or --|QT_QPA_PLATFORM=offscreen|--help -- -x|2||\
 velkiro: argomento inatteso '-x'$r
 no value for an option of none||--version=1|2||velkiro: l'opzione '--version' non accetta valori$r

@@ -8,13 +8,18 @@ namespace {
 
 // Qt 6.4's QIcon takes the 2x bitmap only at a ratio of exactly 2. Between
 // 1 and 2 (fractional scaling), the 2x bitmap scaled down smoothly is sharper
-// than the 1x one stretched.
+// than the 1x one stretched, which is what Qt 6.8's QIcon does itself (the
+// same pixels at 1.5x).
 QPixmap PictureAt(const QIcon& icon, QSize size, qreal ratio) {
-    if (ratio <= 1 || ratio == 2) return icon.pixmap(size, ratio);
-    QPixmap picture =
-        icon.pixmap(size, 2).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (ratio > 1 && ratio != 2) {
+        QPixmap picture = icon.pixmap(size, 2).scaled(size * ratio, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+        return picture;
+    }
+#endif
+    return icon.pixmap(size, ratio);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // A stand-in for the desktop's settings portal: on the session bus, it
-// answers Read for the settings it holds, and sends SettingChanged as one of
-// them is set, as the portal does when the user switches a setting.
+// answers Read for the settings it holds (and, as the portal does, an error
+// for any other), and sends SettingChanged as one of them is set, as the
+// portal does when the user switches a setting.
 #pragma once
 
 #include <QtDBus>
 
-class SettingsPortal final : public QObject {
+class SettingsPortal final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
 
@@ -26,7 +27,10 @@ public:
 
 public slots:
     QDBusVariant Read(const QString& group, const QString& key) {
-        return QDBusVariant(values_.value(group + u' ' + key));
+        const QVariant held = values_.value(group + u' ' + key);
+        if (!held.isValid())
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), key);
+        return QDBusVariant(held.isValid() ? held : QVariant(false));
     }
 
 signals:
