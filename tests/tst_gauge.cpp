@@ -40,6 +40,8 @@ private slots:
         const struct { const char* name; QString text; const char* outcome; } rows[] = {
             {"trailing zeros dropped", "40", "0.08 0.005"},
             {"zero is no gauge", "-0", "not positive"},
+            {"a negative gauge is refused", "-3", "not positive"},
+            {"however small", "-1e-330", "not positive"},
             // The reader's grammar, at its edges.
             {"blanks, plus, a group, exponent E", "  +0,012E0  ", "2.053 3.309"},
             {"no digit after the separator, exponent D", "1200000000000.D-11", "2.053 3.309"},

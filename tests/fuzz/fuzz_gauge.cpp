@@ -1,6 +1,8 @@
 // libFuzzer target for the arithmetic. Whatever the text, only an empty one is
-// missing, an accepted gauge gives two plain decimals (Italian separators),
-// and text in the C grammar reads as std::from_chars reads it.
+// missing, it is accepted exactly when the number read is greater than zero,
+// an accepted gauge gives two plain decimals with the Italian separator (never
+// "inf", "nan" or "-0"), and text in the C grammar reads as std::from_chars
+// reads it.
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -21,7 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     const gauge::NumberFormat italian{",", "."};
     const gauge::GaugeCheck check = gauge::CheckGauge(text, italian);
+    const std::optional<double> number = gauge::ReadNumber(text, italian);
     if ((check == gauge::GaugeCheck::Missing) != text.empty()) std::abort();
+    if ((check == gauge::GaugeCheck::NotNumber) != (!text.empty() && !number)) std::abort();
+    if ((check == gauge::GaugeCheck::Accepted) != (number && *number > 0)) std::abort();
     if (check != gauge::GaugeCheck::Accepted) return 0;
     const auto [diameter, section] = gauge::ConvertGauge(text, italian);
     if (!std::regex_match(diameter, plain) || !std::regex_match(section, plain)) std::abort();
