@@ -31,8 +31,8 @@ GaugeResult ConvertGauge(std::string_view text, const NumberFormat& format) {
         kBaseDiameter * std::pow(kRatio, (kBaseGauge - *gauge) / kStepsPerRatio);
     // From the unrounded diameter, in this order: half times half, then pi.
     const double section = ((diameter / 2) * (diameter / 2)) * kPi;
-    return {WriteNumber(RoundToThousandths(diameter), format.decimalSeparator),
-            WriteNumber(RoundToThousandths(section), format.decimalSeparator)};
+    return {WriteThousandths(diameter, format.decimalSeparator),
+            WriteThousandths(section, format.decimalSeparator)};
 }
 
 }  // namespace gauge

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -41,48 +40,26 @@ constexpr long long kOrderLimit = 400;
 // Exponent digits beyond this add nothing but overflow risk.
 constexpr long long kExponentCap = 1'000'000'000'000;
 
-// Powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// Value of the digit string (integer digits first) times 10^exponent.
+// Value of the digit string (integer digits first) times 10^exponent, read by
+// std::from_chars from the plain form DIGITS.DIGITSeEXPONENT built here, so
+// nothing beyond our grammar gets through.
 double Magnitude(std::string digits, std::size_t integerCount, long long exponent) {
     const std::size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos) return 0.0;
-    const std::size_t last = digits.find_last_not_of('0');
-
     // The value lies in [10^(order-1), 10^order).
     const long long order =
         static_cast<long long>(integerCount) - static_cast<long long>(first) + exponent;
-    if (order > kOrderLimit) return std::numeric_limits<double>::max();
-    if (order < -kOrderLimit) return std::numeric_limits<double>::denorm_min();
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    constexpr double kLeast = std::numeric_limits<double>::denorm_min();
+    if (order > kOrderLimit) return kLargest;
+    if (order < -kOrderLimit) return kLeast;
 
-    // Up to 15 significant digits and a small power of ten: both are exact
-    // doubles, so one multiplication or division rounds correctly.
-    const std::size_t significant = last - first + 1;
-    const long long scale = order - static_cast<long long>(significant);
-    if (significant <= 15 && scale >= -22 && scale <= 22) {
-        long long mantissa = 0;
-        for (std::size_t i = first; i <= last; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
-        const double power = kExactPowersOfTen[scale < 0 ? -scale : scale];
-        return scale < 0 ? static_cast<double>(mantissa) / power
-                         : static_cast<double>(mantissa) * power;
-    }
-
-    // Otherwise std::from_chars, on the plain scientific form d.ddd...e(order-1)
-    // that we build ourselves, so nothing beyond our grammar gets through.
-    digits.erase(last + 1);
-    digits.erase(0, first);
-    if (digits.size() > 1) digits.insert(1, 1, '.');
+    digits.insert(integerCount, 1, '.');
     digits += 'e';
-    digits += std::to_string(order - 1);
-
+    digits += std::to_string(exponent);
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return order > 0 ? std::numeric_limits<double>::max()
-                         : std::numeric_limits<double>::denorm_min();
+    if (error == std::errc::result_out_of_range) return order > 0 ? kLargest : kLeast;
     return value;
 }
 
@@ -152,49 +129,17 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
     return negative ? -magnitude : magnitude;
 }
 
-// Beyond this magnitude a double's spacing exceeds 0.002, so the nearest
-// multiple of 0.001 always rounds back to the same double.
-constexpr double kWholeThousandths = 0x1p43;
-
-double RoundToThousandths(double x) {
-    if (!(std::fabs(x) < kWholeThousandths)) return x;
-    // x * 1000 is product + residual exactly; the residual decides only when
-    // the product alone sits exactly on a half.
-    const double product = x * 1000;
-    const double residual = std::fma(x, 1000, -product);
-    const double below = std::floor(product);
-    const double aboveHalf = (product - below) - 0.5;  // exact
-    bool up = aboveHalf > 0 || (aboveHalf == 0 && residual > 0);
-    if (aboveHalf == 0 && residual == 0) up = std::fmod(below, 2) != 0;  // a true tie: to even
-    const double rounded = (below + (up ? 1 : 0)) / 1000;
-    return rounded == 0.0 ? 0.0 : rounded;  // no negative zero
-}
-
-std::string WriteNumber(double x, std::string_view decimalSeparator) {
-    if (!(std::fabs(x) < kWholeThousandths)) {
-        char buffer[400];  // a double has at most 309 integer digits
-        const auto written =
-            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
-        return {buffer, written.ptr};
+std::string WriteThousandths(double x, std::string_view decimalSeparator) {
+    char buffer[400];  // a double has at most 309 integer digits
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
+    std::string text(buffer, written.ptr);
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);  // no trailing zeros ...
+        if (text.back() == '.') text.pop_back();      // ... nor a bare separator
+        else text.replace(point, 1, decimalSeparator);
     }
-    // x is a whole number of thousandths: write that integer with a separator.
-    const long long thousandths = std::llround(x * 1000);
-    const unsigned long long magnitude = std::llabs(thousandths);
-    std::string text = thousandths < 0 ? "-" : "";
-    text += std::to_string(magnitude / 1000);
-    unsigned long long fraction = magnitude % 1000;
-    if (fraction != 0) {
-        int digits = 3;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --digits;
-        }
-        const std::string fractionText = std::to_string(fraction);
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(digits) - fractionText.size(), '0');
-        text += fractionText;
-    }
-    return text;
+    return text == "-0" ? "0" : text;
 }
 
 }  // namespace gauge

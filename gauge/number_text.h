@@ -1,5 +1,5 @@
 // Number text in the user's locale: the one reader behind every check and the
-// conversion, exact rounding to thousandths, and the writer of the results.
+// conversion, and the writer of the results, rounded to thousandths.
 #pragma once
 
 #include <optional>
@@ -15,11 +15,9 @@ namespace gauge {
 // double saturate to the largest finite or smallest positive double.
 std::optional<double> ReadNumber(std::string_view text, const NumberFormat& format);
 
-// Nearest multiple of 0.001 to the exact value of x; exact halves go to even.
-double RoundToThousandths(double x);
-
-// A value rounded to thousandths as plain decimal digits with the given
-// separator: no exponent, no grouping, no trailing zeros, never "-0".
-std::string WriteNumber(double x, std::string_view decimalSeparator);
+// x rounded to the nearest thousandth of its exact value (exact halves to
+// even) as plain decimal digits with the given separator: no exponent, no
+// grouping, no trailing zeros, never "-0".
+std::string WriteThousandths(double x, std::string_view decimalSeparator);
 
 }  // namespace gauge

@@ -93,7 +93,7 @@ private slots:
         const std::pair<double, const char*> cases[] = {
             {0.0625, "0.062"}, {0.1875, "0.188"}, {0.0025, "0.003"}, {1.0005, "1"}, {-0.0004, "0"}};
         for (const auto& [value, text] : cases)
-            QCOMPARE(gauge::WriteNumber(gauge::RoundToThousandths(value), "."), text);
+            QCOMPARE(gauge::WriteThousandths(value, "."), text);
     }
 };
 
