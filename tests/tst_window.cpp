@@ -117,8 +117,9 @@ private slots:
     // The window as drawn at the screen's scale, with the widest results and
     // the focus on "Ripeti calcolo", compared pixel for pixel with its
     // pictures (tests/pictures/qtVERSION/TAG@SCALEx.png), which come from each
-    // Qt that a served Debian ships, with Fusion and the embedded font. A look on black and high contrast
-    // come as the desktop switching while the window is open; the pictures
+    // Qt that a served Debian ships, with Fusion and the embedded font. A look
+    // on black and high contrast come as the desktop switching while the
+    // window is open; the pictures
     // were accepted with every text at 4.5:1 against the face (7:1 in high
     // contrast) and the frame lines at 3:1 (WCAG 2). On each look, what the
     // focus on a result changes stands at 3:1 against the face.
