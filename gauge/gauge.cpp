@@ -11,7 +11,7 @@ constexpr double kBaseGauge = 36;        // the gauge whose diameter is kBaseDia
 constexpr double kBaseDiameter = 0.127;  // mm
 constexpr double kStepsPerRatio = 39;    // gauge steps over which the diameter changes ...
 constexpr double kRatio = 92;            // ... by this factor
-constexpr double kPi = 3.14159;          // the value the section has always used
+constexpr double kPi = 3.14159;  // NOLINT(modernize-use-std-numbers): as the section always was
 
 }  // namespace
 

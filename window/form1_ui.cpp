@@ -246,7 +246,7 @@ void Form1Ui::setupUi(QWidget* form1) {
     }
     // Tab follows the tab indices: the input, the buttons, then the results,
     // which stop it only while they show one.
-    std::sort(tabChain.begin(), tabChain.end());
+    std::ranges::sort(tabChain);
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
     diameter->showResult({});
