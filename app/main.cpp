@@ -4,6 +4,7 @@
 
 #include "command_line.h"
 #include "form1.h"
+#include "toolkit_texts.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = velkiro::ReadCommandLine(argc, argv)) return *status;
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
         app.emplace(argc, argv);
     }
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
+    QApplication::installTranslator(new velkiro::ToolkitTexts(&*app));
     velkiro::Form1 form1;
     form1.show();
     const int status = QApplication::exec();

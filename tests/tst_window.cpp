@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include "contrast.h"
 #include "form1.h"
+#include "toolkit_texts.h"
 #ifndef Q_OS_WIN
 #include "settings_portal.h"
 #endif
@@ -63,7 +64,12 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
     QTimer::singleShot(10'000, &form, [] { QApplication::exit(-1); });  // fails rather than hangs
 
     QTimer::singleShot(0, &form, [&] {
-        if (!QTest::qWaitForWindowActive(&form)) return QApplication::exit(-1);
+        // However the steps end, the loop ends with them: at once on a failure.
+        const auto end = qScopeGuard([&] {
+            if (QTest::currentTestFailed()) QApplication::exit(-1);
+            else if (form.isVisible()) QApplication::exit(-2);
+        });
+        if (!QTest::qWaitForWindowActive(&form)) QFAIL("the window never became active");
         for (const QString& step : steps.split('|')) {
             const QString verb = step.section(' ', 0, 0), what = step.section(' ', 1);
             auto* widget = form.findChild<QWidget*>(what);
@@ -93,7 +99,6 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
             }
         }
         if (inspect) inspect(form);
-        if (form.isVisible()) QApplication::exit(-2);
     });
     form.show();
     const int status = QApplication::exec();
@@ -112,6 +117,13 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() {
         QApplication::setCursorFlashTime(0);  // a caret that never blinks
+        QApplication::installTranslator(new velkiro::ToolkitTexts(qApp));  // as main() does
+    }
+    // Whichever way a test ends, the desktop's look is as it found it.
+    void init() { palette_ = QApplication::palette(); }
+    void cleanup() {
+        QApplication::setPalette(palette_);
+        QVERIFY(SwitchHighContrast(false));
     }
 
     // The window as drawn at the screen's scale, with the widest results and
@@ -139,7 +151,6 @@ private slots:
         QFETCH(QString, look);
         const bool black = look.endsWith("black"), contrast = look.startsWith("high");
         Play("type 1E-400|key Return,Tab,Tab", [&](velkiro::Form1& form) {
-            const QPalette before = QApplication::palette();
             if (black) QApplication::setPalette(QPalette(Qt::black));
             QVERIFY(SwitchHighContrast(contrast));
             auto* section = form.findChild<QLabel*>("Label10");
@@ -150,8 +161,6 @@ private slots:
             section->setFocus(Qt::TabFocusReason);
             const QImage focused = form.grab().toImage();
             const QColor face = form.palette().color(QPalette::Window);
-            QApplication::setPalette(before);
-            SwitchHighContrast(false);
             const qreal scale = form.devicePixelRatio();
             const QString name = QStringLiteral("%1@%2x").arg(look).arg(scale);
             const QImage expected(VELKIRO_PICTURES "/" + name + ".png");
@@ -221,6 +230,9 @@ private slots:
         qApp->clipboard()->setText(QString(1'000'000, '7'));  // for pasting
         QTEST(Play(steps), "seen");
     }
+
+private:
+    QPalette palette_;
 };
 
 QTEST_MAIN(WindowTest)

@@ -10,7 +10,6 @@
 #include "gauge_input.h"
 #include "message_boxes.h"
 #include "result_label.h"
-#include "toolkit_texts.h"
 
 namespace velkiro {
 namespace {
@@ -29,7 +28,6 @@ QString Warning(gauge::GaugeCheck refusal) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), highContrast_(new HighContrast(this)) {
-    QApplication::installTranslator(new ToolkitTexts(this));
     ui_.setupUi(this);
     applyColours();
     connect(highContrast_, &HighContrast::changed, this, &Form1::applyColours);

@@ -4,7 +4,8 @@
 // what the desktop tells through the settings portal: GNOME's high-contrast
 // switch (org.gnome.desktop.a11y.interface high-contrast), or the
 // appearance portal's contrast where the desktop has it; a switch arrives as
-// the portal's SettingChanged, read without delaying the start.
+// the portal's SettingChanged, read without delaying the start. One file for
+// each: high_contrast_win.cpp, high_contrast_portal.cpp.
 #pragma once
 
 #include <QObject>
@@ -23,7 +24,7 @@ public:
 signals:
     void changed();
 
-#ifndef Q_OS_WIN
+#ifndef Q_OS_WIN  // the portal's
 private slots:
     void settingChanged(const QDBusMessage& message);
 

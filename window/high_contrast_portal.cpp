@@ -1,21 +1,16 @@
-#include "high_contrast.h"
-
-#include <QVariant>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
+// High contrast where the desktop tells it through the settings portal.
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#endif
+#include <QVariant>
+
+#include "high_contrast.h"
 
 namespace velkiro {
 namespace {
 
-#ifndef Q_OS_WIN
 constexpr char kPortal[] = "org.freedesktop.portal.Desktop";
 constexpr char kPortalPath[] = "/org/freedesktop/portal/desktop";
 constexpr char kSettings[] = "org.freedesktop.portal.Settings";
@@ -30,12 +25,10 @@ QVariant Unwrapped(QVariant value) {
         value = value.value<QDBusVariant>().variant();
     return value;
 }
-#endif
 
 }  // namespace
 
 HighContrast::HighContrast(QObject* parent) : QObject(parent) {
-#ifndef Q_OS_WIN
     // Only a session's own bus: the library would otherwise start one.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -59,20 +52,10 @@ HighContrast::HighContrast(QObject* parent) : QObject(parent) {
                     call->deleteLater();
                 });
     }
-#endif
 }
 
-bool HighContrast::on() const {
-#ifdef Q_OS_WIN
-    HIGHCONTRASTW setting{sizeof setting, 0, nullptr};
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
-           (setting.dwFlags & HCF_HIGHCONTRASTON);
-#else
-    return gnome_ || appearance_;
-#endif
-}
+bool HighContrast::on() const { return gnome_ || appearance_; }
 
-#ifndef Q_OS_WIN
 void HighContrast::settingChanged(const QDBusMessage& message) {
     const QVariantList arguments = message.arguments();  // group, key, value
     if (arguments.size() == 3)
@@ -85,6 +68,5 @@ void HighContrast::take(const QString& group, const QString& key, const QVariant
     if (group == kAppearance && key == kAppearanceKey) appearance_ = value.toUInt() == 1;
     if (on() != was) emit changed();
 }
-#endif
 
 }  // namespace velkiro
