@@ -50,14 +50,10 @@ ensure_locales() {
     done
 }
 
-# Warnings stop the build only where VELKIRO_WERROR=ON asks it, as CI does: a
+# configure_and_build PRESET: one of CMakePresets.json's configurations. Its
+# warnings stop the build only where VELKIRO_WERROR=ON asks it, as CI does: a
 # newer compiler or library must never stop a user's build.
-werror=-DVELKIRO_WERROR=${VELKIRO_WERROR:-OFF}
-
-# configure_and_build BUILD_DIR [CMAKE_OPTIONS...]
 configure_and_build() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror" "$@"
-    cmake --build "$dir"
+    cmake --preset "$1"
+    cmake --build --preset "$1"
 }
