@@ -4,10 +4,12 @@
 
 #include "command_line.h"
 #include "form1.h"
+#include "start_failure.h"
 #include "toolkit_texts.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto status = velkiro::ReadCommandLine(argc, argv)) return *status;
+    const velkiro::CommandLine commandLine = velkiro::ReadCommandLine(argc, argv);
+    if (commandLine.status) return *commandLine.status;
 #ifdef QT_STATIC
     // Everything the program needs is inside it: no toolkit plugin is ever
     // loaded from a folder that someone else could write to.
@@ -15,7 +17,7 @@ int main(int argc, char* argv[]) {
 #endif
     std::optional<QApplication> app;
     {
-        const velkiro::FailedStartExplained explained;
+        const velkiro::FailedStartExplained explained(commandLine.platform);
         app.emplace(argc, argv);
     }
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
