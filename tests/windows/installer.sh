@@ -98,7 +98,9 @@ cp -r "$staged" "$tmp/stage" && mkdir "$tmp/stage/platforms"
 echo 'a library of the earlier layout' |
     tee "$tmp/stage/Qt6Core.dll" >"$tmp/stage/platforms/qwindows.dll"
 "$(dirname "$0")/../../packaging/windows/remove-list.sh" "$tmp/stage" >"$tmp/remove.nsh"
-sed "s/\b$version\b/0.99/g" "$build/packaging/windows/velkiro.nsi" >"$tmp/velkiro.nsi"
+for file in velkiro.nsi english.nsh italian.nsh; do
+    sed "s/\b$version\b/0.99/g" "$build/packaging/windows/$file" >"$tmp/$file"
+done
 makensis -V2 -DSTAGE="$tmp/stage" -DREMOVE="$tmp/remove.nsh" \
     -DOUTFILE="$tmp/setup-0.99.exe" "$tmp/velkiro.nsi" >/dev/null
 
