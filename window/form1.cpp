@@ -38,7 +38,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), highContrast_(new HighContrast(
 
     QPushButton* ok = ui_.okButton;
     // As in a dialog: a focused button is the one Enter presses and shows
-    // the default frame; anywhere else that is OK.
+    // the default frame, which is OK's while no other button has the focus;
+    // Enter in the input presses OK, and on a result it does nothing.
     ok->setAutoDefault(false);
     ok->setDefault(true);
     connect(qApp, &QApplication::focusChanged, ok, [ok](QWidget*, QWidget* now) {
