@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -129,17 +130,58 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
     return negative ? -magnitude : magnitude;
 }
 
+namespace {
+
+// Beyond this magnitude a double's spacing exceeds 0.002, so the nearest
+// multiple of 0.001 always rounds back to the same double.
+constexpr double kWholeThousandths = 0x1p43;
+
+// Nearest multiple of 0.001 to the exact value of x; exact halves go to even.
+double RoundToThousandths(double x) {
+    if (!(std::fabs(x) < kWholeThousandths)) return x;
+    // x * 1000 is product + residual exactly; the residual decides only when
+    // the product alone sits exactly on a half.
+    const double product = x * 1000;
+    const double residual = std::fma(x, 1000, -product);
+    const double below = std::floor(product);
+    const double aboveHalf = (product - below) - 0.5;  // exact
+    bool up = aboveHalf > 0 || (aboveHalf == 0 && residual > 0);
+    if (aboveHalf == 0 && residual == 0) up = std::fmod(below, 2) != 0;  // a true tie: to even
+    const double rounded = (below + (up ? 1 : 0)) / 1000;
+    return rounded == 0.0 ? 0.0 : rounded;  // no negative zero
+}
+
+}  // namespace
+
 std::string WriteThousandths(double x, std::string_view decimalSeparator) {
-    char buffer[400];  // a double has at most 309 integer digits
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
-    std::string text(buffer, written.ptr);
-    if (const std::size_t point = text.find('.'); point != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);  // no trailing zeros ...
-        if (text.back() == '.') text.pop_back();      // ... nor a bare separator
-        else text.replace(point, 1, decimalSeparator);
+    x = RoundToThousandths(x);
+    if (!(std::fabs(x) < kWholeThousandths)) {
+        char buffer[400];  // a double has at most 309 integer digits
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
+        return {buffer, written.ptr};
     }
-    return text == "-0" ? "0" : text;
+    // x is a whole number of thousandths: that integer is written with a
+    // separator. (std::to_chars with a precision of 3 writes the same text,
+    // but slowly enough to take a check and conversion past three times the
+    // benchmark's floor.)
+    const long long thousandths = std::llround(x * 1000);
+    const unsigned long long magnitude = std::llabs(thousandths);
+    std::string text = thousandths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 1000);
+    unsigned long long fraction = magnitude % 1000;
+    if (fraction != 0) {
+        int digits = 3;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+        const std::string fractionText = std::to_string(fraction);
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(digits) - fractionText.size(), '0');
+        text += fractionText;
+    }
+    return text;
 }
 
 }  // namespace gauge

@@ -16,7 +16,7 @@ namespace gauge {
 std::optional<double> ReadNumber(std::string_view text, const NumberFormat& format);
 
 // x rounded to the nearest thousandth of its exact value (exact halves to
-// even) as plain decimal digits with the given separator: no exponent, no
+// even), as plain decimal digits with the given separator: no exponent, no
 // grouping, no trailing zeros, never "-0".
 std::string WriteThousandths(double x, std::string_view decimalSeparator);
 
