@@ -20,10 +20,8 @@ void CheckAndConvert(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const std::string& text = kTyped[i++ % kTyped.size()];
-        if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted) {
-            gauge::GaugeResult result = gauge::ConvertGauge(text, kItalian);
-            benchmark::DoNotOptimize(result);
-        }
+        if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted)
+            benchmark::DoNotOptimize(gauge::ConvertGauge(text, kItalian));
     }
 }
 BENCHMARK(CheckAndConvert);
@@ -33,11 +31,10 @@ void Floor(benchmark::State& state) {
     std::size_t i = 0;
     char buffer[64];
     for (auto _ : state) {
-        double gauge = gauges[i++ % gauges.size()];
-        benchmark::DoNotOptimize(gauge);
+        const double gauge = gauges[i++ % gauges.size()];
+        benchmark::DoNotOptimize(&gauge);  // its value unknown to the compiler
         const double diameter = std::pow(92.0, (36 - gauge) / 39);
-        std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, diameter);
-        benchmark::DoNotOptimize(written);
+        benchmark::DoNotOptimize(std::to_chars(buffer, buffer + sizeof buffer, diameter));
     }
 }
 BENCHMARK(Floor);
@@ -50,10 +47,8 @@ void LongInput(benchmark::State& state) {
                                              std::string(size, '1') + "x"};
     for (auto _ : state) {
         for (const std::string& text : inputs) {
-            if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted) {
-                gauge::GaugeResult result = gauge::ConvertGauge(text, kItalian);
-                benchmark::DoNotOptimize(result);
-            }
+            if (gauge::CheckGauge(text, kItalian) == gauge::GaugeCheck::Accepted)
+                benchmark::DoNotOptimize(gauge::ConvertGauge(text, kItalian));
         }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * 3 * size));
