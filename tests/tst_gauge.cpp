@@ -45,6 +45,9 @@ private slots:
             // The reader's grammar, at its edges.
             {"blanks, plus, a group, exponent E", "  +0,012E0  ", "2.053 3.309"},
             {"no digit after the separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
+            {"no digit before the separator", ".5", "7.787 47.621"},
+            {"the separator alone", ".", "not a number"},
+            {"white space inside", "1 2", "not a number"},
             // A group separator groups three digits, or the text is not a number.
             {"groups of three after one to three", "123,456,789.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
