@@ -48,6 +48,7 @@ private slots:
             {"no digit before the separator", ".5", "7.787 47.621"},
             {"the separator alone", ".", "not a number"},
             {"white space inside", "1 2", "not a number"},
+            {"leading zeros count for nothing", QString(500, '0') + "1", "7.348 42.408"},
             // A group separator groups three digits, or the text is not a number.
             {"groups of three after one to three", "123,456,789.5", "0 0"},
             {"a group of one is a slip, not a factor of ten", "1,5", "not a number"},
