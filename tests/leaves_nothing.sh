@@ -3,15 +3,18 @@
 # checks do not use (they have a home of their own under the build tree):
 # `leaves_nothing.sh from STAMP`, before the checks, notes the time;
 # `leaves_nothing.sh since STAMP TREE...`, after them, fails on anything
-# written since in /etc, or in the home (but the project's TREEs) under a
-# name of what the checks run: Velkiro, Wine, Qt's settings. What the other
-# programs of a desktop in use write there passes.
+# written since in /etc, or in the home (but the project's TREEs and the
+# cache, where the Windows build keeps its Qt) under a name of what the checks
+# run: Velkiro, Wine, Qt's settings. What the other programs of a desktop in
+# use write there passes.
 set -euo pipefail
 [ "$1" = from ] && exec touch "$2"
 stamp=$2
 shift 2
 prune=()
-for tree; do prune+=(-path "$(realpath "$tree")" -prune -o); done
+for tree in "$@" "${XDG_CACHE_HOME:-$HOME/.cache}"; do
+    [ ! -e "$tree" ] || prune+=(-path "$(realpath "$tree")" -prune -o)
+done
 written=$(find /etc -cnewer "$stamp" 2>/dev/null
     find "$(realpath "$HOME")" -maxdepth 5 "${prune[@]}" -cnewer "$stamp" \
         \( -iname '*velkiro*' -o -iname '*wine*' -o -iname 'QtProject*' \) -print 2>/dev/null || :)
