@@ -40,8 +40,9 @@ start_x() {
 }
 
 # The window of a title, once shown (polled: xdotool's own wait fails when
-# another window goes meanwhile).
+# another window goes meanwhile), within a minute: a start under Wine on a
+# busy machine has been seen to take more than 20 seconds.
 window_of() {
-    waited 20 xdotool search --onlyvisible --name "$1"
+    waited 60 xdotool search --onlyvisible --name "$1"
     xdotool search --onlyvisible --name "$1" | head -1
 }
