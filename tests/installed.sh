@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 source "$1/facts.sh"  # version, app_id, title
 [ "$(command -v velkiro)" = /usr/bin/velkiro ]
 [ "$(dpkg-query -W -f='${Version}' velkiro)" = "$version" ]
-[ "$(velkiro --version)" = "velkiro $version" ]
+[ "$(timeout 10 velkiro --version)" = "velkiro $version" ]
 test -f "/usr/share/applications/$app_id.desktop" -a -f /usr/share/man/man1/velkiro.1.gz
 start_x
 LC_ALL=it_IT.UTF-8 QT_QPA_PLATFORM=xcb velkiro &>"$tmp/said" &
