@@ -51,8 +51,8 @@ ensure_locales() {
 }
 
 # configure_and_build PRESET: one of CMakePresets.json's configurations. Its
-# warnings stop the build only where VELKIRO_WERROR=ON asks it, as CI does: a
-# newer compiler or library must never stop a user's build.
+# warnings stop the build only where the environment's VELKIRO_WERROR asks
+# it, as .ci/run does: a newer compiler or library never stops a user's build.
 configure_and_build() {
     cmake --preset "$1"
     cmake --build --preset "$1"
