@@ -11,8 +11,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
-
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
 // Every character that Unicode counts as white space may stand around the
@@ -28,15 +26,11 @@ std::size_t WhiteSpaceLength(std::string_view text) {
     if (text.empty()) return 0;
     const char first = text.front();
     if (first == ' ' || (first >= '\t' && first <= '\r')) return 1;
-    if (IsAscii(first)) return 0;
+    if (static_cast<unsigned char>(first) < 0x80) return 0;  // ASCII
     for (const std::string_view space : kWideWhiteSpace)
         if (text.starts_with(space)) return space.size();
     return 0;
 }
-
-// A non-zero magnitude whose leading digit sits further than this from the
-// units place is far outside a double's range, whatever the other digits are.
-constexpr long long kOrderLimit = 400;
 
 // Exponent digits beyond this add nothing but overflow risk.
 constexpr long long kExponentCap = 1'000'000'000'000;
@@ -45,23 +39,16 @@ constexpr long long kExponentCap = 1'000'000'000'000;
 // std::from_chars from the plain form DIGITS.DIGITSeEXPONENT built here, so
 // nothing beyond our grammar gets through.
 double Magnitude(std::string digits, std::size_t integerCount, long long exponent) {
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return 0.0;
-    // The value lies in [10^(order-1), 10^order).
-    const long long order =
-        static_cast<long long>(integerCount) - static_cast<long long>(first) + exponent;
-    constexpr double kLargest = std::numeric_limits<double>::max();
-    constexpr double kLeast = std::numeric_limits<double>::denorm_min();
-    if (order > kOrderLimit) return kLargest;
-    if (order < -kOrderLimit) return kLeast;
-
+    // Beyond a double's range, the leading non-zero digit tells which side.
+    const bool large = static_cast<long long>(integerCount) + exponent >
+                       static_cast<long long>(digits.find_first_not_of('0'));
     digits.insert(integerCount, 1, '.');
     digits += 'e';
     digits += std::to_string(exponent);
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) return order > 0 ? kLargest : kLeast;
-    return value;
+    if (error != std::errc::result_out_of_range) return value;
+    return large ? std::numeric_limits<double>::max() : std::numeric_limits<double>::denorm_min();
 }
 
 }  // namespace
@@ -117,9 +104,7 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             negativeExponent = text[i++] == '-';
         if (!digitAt(i)) return std::nullopt;
-        while (digitAt(i)) {
-            exponent = std::min(exponent * 10 + (text[i++] - '0'), kExponentCap);
-        }
+        while (digitAt(i)) exponent = std::min(exponent * 10 + (text[i++] - '0'), kExponentCap);
         if (negativeExponent) exponent = -exponent;
     }
 
@@ -136,9 +121,9 @@ namespace {
 // multiple of 0.001 always rounds back to the same double.
 constexpr double kWholeThousandths = 0x1p43;
 
-// Nearest multiple of 0.001 to the exact value of x; exact halves go to even.
-double RoundToThousandths(double x) {
-    if (!(std::fabs(x) < kWholeThousandths)) return x;
+// The whole number of thousandths nearest to the exact value of x, exact
+// halves to even, for |x| below kWholeThousandths.
+long long Thousandths(double x) {
     // x * 1000 is product + residual exactly; the residual decides only when
     // the product alone sits exactly on a half.
     const double product = x * 1000;
@@ -147,40 +132,29 @@ double RoundToThousandths(double x) {
     const double aboveHalf = (product - below) - 0.5;  // exact
     bool up = aboveHalf > 0 || (aboveHalf == 0 && residual > 0);
     if (aboveHalf == 0 && residual == 0) up = std::fmod(below, 2) != 0;  // a true tie: to even
-    const double rounded = (below + (up ? 1 : 0)) / 1000;
-    return rounded == 0.0 ? 0.0 : rounded;  // no negative zero
+    return static_cast<long long>(below) + (up ? 1 : 0);
 }
 
 }  // namespace
 
+// The thousandths as an integer, with a separator: std::to_chars with a precision of 3
+// writes the same text, but too slowly for the benchmark's target.
 std::string WriteThousandths(double x, std::string_view decimalSeparator) {
-    x = RoundToThousandths(x);
-    if (!(std::fabs(x) < kWholeThousandths)) {
-        char buffer[400];  // a double has at most 309 integer digits
-        const auto written =
-            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
-        return {buffer, written.ptr};
+    if (!(std::fabs(x) < kWholeThousandths)) {  // the double's own digits
+        char buffer[400];                       // at most 309 integer digits
+        std::string text(buffer,
+                         std::to_chars(buffer, std::end(buffer), x, std::chars_format::fixed).ptr);
+        if (const std::size_t point = text.find('.'); point != std::string::npos)
+            text.replace(point, 1, decimalSeparator);
+        return text;
     }
-    // x is a whole number of thousandths: that integer is written with a
-    // separator. (std::to_chars with a precision of 3 writes the same text,
-    // but slowly enough to take a check and conversion past three times the
-    // benchmark's floor.)
-    const long long thousandths = std::llround(x * 1000);
-    const unsigned long long magnitude = std::llabs(thousandths);
-    std::string text = thousandths < 0 ? "-" : "";
-    text += std::to_string(magnitude / 1000);
-    unsigned long long fraction = magnitude % 1000;
-    if (fraction != 0) {
-        int digits = 3;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --digits;
-        }
-        const std::string fractionText = std::to_string(fraction);
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(digits) - fractionText.size(), '0');
-        text += fractionText;
-    }
+    const long long thousandths = Thousandths(x);
+    std::string text = std::to_string(std::llabs(thousandths));
+    if (text.size() < 4) text.insert(0, 4 - text.size(), '0');  // a whole digit at least
+    const std::size_t point = text.size() - 3;
+    text.erase(std::max(point, text.find_last_not_of('0') + 1));  // no trailing zeros
+    if (text.size() > point) text.insert(point, decimalSeparator);
+    if (thousandths < 0) text.insert(0, 1, '-');
     return text;
 }
 
