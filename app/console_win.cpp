@@ -1,8 +1,7 @@
 // The program has no console of its own. Handed a console, or started from
-// one, it writes into it as Unicode, so every character arrives whole (a
-// console handed over is usable only once the program is attached to it,
-// which it does at most once); into a file or a pipe as UTF-8; started from
-// neither (a shortcut), into a box.
+// one, it writes into it as Unicode, so every character arrives whole (a console
+// handed over works once attached to, at most once); into a file or a pipe as
+// UTF-8; started from neither (a shortcut), into a box.
 #include <windows.h>
 
 #include "console.h"
@@ -16,9 +15,9 @@ void Print(std::FILE* stream, const QString& text) {
         static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
         // Read access too, without which the console's mode cannot be read.
         if (none(handle) && attached)
-            handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                 nullptr);
+            handle =
+                CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     }
     DWORD mode = 0, written = 0;
     if (none(handle)) {

@@ -25,16 +25,11 @@ int main(int argc, char* argv[]) {
     velkiro::Form1 form1;
     form1.show();
     const int status = QApplication::exec();
-    // On native Wayland, the toolkit's teardown waits for its display
-    // thread, which can sit for ever in wl_display_read_events and leave a
-    // process with no window behind (seen with Qt 6.4 and 6.8, the Qts of
-    // Debian 12 and 13, under weston; no Qt bug names it), so there the
-    // process ends at once, on every Qt until one is seen to end. The
-    // clipboard loses nothing by it: Wayland has no hand-over at the end,
-    // and a compositor that keeps the clipboard takes its copy when the text
-    // is copied. Elsewhere the toolkit's teardown hands what the user copied
-    // to the system: Windows takes the data itself, and X11's clipboard
-    // manager, where the desktop runs one, takes a copy.
+    // On native Wayland the toolkit's teardown can wait for ever on its
+    // display thread (in wl_display_read_events, with Qt 6.4 and 6.8 under
+    // weston), so the process ends at once. The clipboard loses nothing:
+    // a compositor that keeps it takes its copy when the text is copied.
+    // Elsewhere the teardown hands the clipboard to the system.
     if (QGuiApplication::platformName() == u"wayland") std::_Exit(status);
     return status;
 }

@@ -22,10 +22,9 @@ QString StartProblem(QString asked) {
 #else
     if (asked.isEmpty()) {
         QStringList named;
-        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"})
             if (!qEnvironmentVariableIsEmpty(variable))
                 named << QString::fromLatin1(variable) + u'=' + qEnvironmentVariable(variable);
-        }
         if (named.isEmpty())
             return QStringLiteral(
                 "velkiro: nessun display: DISPLAY e WAYLAND_DISPLAY non sono impostate\n");

@@ -17,8 +17,7 @@ class FailedStartExplained {
 public:
     explicit FailedStartExplained(QString askedPlatform);
     ~FailedStartExplained();
-    FailedStartExplained(const FailedStartExplained&) = delete;
-    FailedStartExplained& operator=(const FailedStartExplained&) = delete;
+    Q_DISABLE_COPY(FailedStartExplained)
 
 private:
     static void HoldOrExplain(QtMsgType type, const QMessageLogContext& context,

@@ -26,18 +26,14 @@ struct Look {
     QColor systemText;  // the system's own text colour on that face
 };
 
-// `colour` itself where it reaches `ratio` against the face; otherwise
-// `colour` mixed with white on a dark face, with black on a light one, just
-// enough to reach it (the least share that does), which keeps the hue; the
-// system's text colour where not even white or black reaches it.
+// `colour` where it reaches `ratio` against the face; else mixed with white on
+// a dark face, black on a light one, by the least share that reaches it, which
+// keeps the hue; the system's text colour where not even white or black does.
 QColor ContrastedTo(const QColor& colour, const Look& look, double ratio);
 
-// A fixed text colour as drawn: as described on a light face, at 4.5:1 on a
-// dark one, at 7:1 on any face in high contrast.
+// A fixed text colour, and a frame line's, as drawn: as given on a light face,
+// at 4.5:1 (a line 3:1) on a dark one, at 7:1 (a line 4.5:1) in high contrast.
 QColor TextColourOn(const QColor& colour, const Look& look);
-
-// A frame line's colour as drawn: as the style gives it on a light face, at
-// 3:1 on a dark one, at 4.5:1 on any face in high contrast.
 QColor LineColourOn(const QColor& colour, const Look& look);
 
 }  // namespace velkiro

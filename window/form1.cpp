@@ -31,10 +31,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), highContrast_(new HighContrast(
     ui_.setupUi(this);
     applyColours();
     connect(highContrast_, &HighContrast::changed, this, &Form1::applyColours);
-    if (const QScreen* screen = QApplication::primaryScreen()) {
+    if (const QScreen* screen = QApplication::primaryScreen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
-    }
 
     QPushButton* ok = ui_.okButton;
     // As in a dialog: a focused button is the one Enter presses and shows

@@ -1,8 +1,6 @@
-// Form1, the program's only window. Form1Ui (form1_ui.h) builds what it looks
-// like and hands back the controls the commands use; each control owns its
-// keys and menus (gauge_input.h, result_label.h). Form1 wires the three
-// buttons to one click handler each, which ask the gauge library for the
-// arithmetic and show boxes through message_boxes.h.
+// Form1, the program's only window: Form1Ui (form1_ui.h) builds its looks,
+// each control owns its keys and menus, and one handler per button asks the
+// gauge library for the arithmetic.
 #pragma once
 
 #include <QWidget>

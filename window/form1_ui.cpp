@@ -24,15 +24,8 @@ constexpr int kTwipsPerPixel = 15;
 constexpr QSize kClientTwips(5535, 7350);
 constexpr QSize kExitPicture(28, 29);
 
-enum class Kind {
-    Label,
-    Result,
-    Row,  // a label whose blanks line up a second column
-    TextBox,
-    Button,
-    PictureButton,
-    Frame,
-};
+// A Row is a label whose blanks line up a second column.
+enum class Kind { Label, Result, Row, TextBox, Button, PictureButton, Frame };
 
 // Where a control the commands use is kept.
 using Member = std::variant<std::monostate, GaugeInput * Form1Ui::*, ResultLabel * Form1Ui::*,
@@ -116,15 +109,13 @@ static_assert(std::ranges::is_permutation(kControls, kTabOrder, {}, &Control::ta
               "the tab indices are 0, 1, 2 and on, each once");
 
 QRect ToPixels(const QRect& twips) {
-    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
-            twips.height() / kTwipsPerPixel};
+    return {twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel};
 }
 
-// "MS Sans Serif" where the platform has it as a scalable font. Elsewhere,
-// Windows included, where it is a bitmap font that Qt cannot scale and would
-// replace by a serif face, the embedded Velkiro Sans Bold (Liberation Sans
-// Bold, cut to Latin: assets/subset-font), close in width: the same look on
-// every machine.
+// "MS Sans Serif" where the platform has it as a scalable font. Elsewhere
+// (on Windows it is a bitmap font that Qt would replace by a serif face) the
+// embedded Velkiro Sans Bold (Liberation Sans Bold, cut to Latin by
+// assets/subset-font), close in width: the same look on every machine.
 QFont UiFont(qreal points) {
     static const QString family = [] {
         QString preferred = QStringLiteral("MS Sans Serif");
@@ -146,9 +137,8 @@ QFont UiFont(qreal points) {
 // lack, which assumes an O as wide as three blanks. Spacing every character
 // by half the difference makes that true in any font.
 QFont RowFont(QFont font) {
-    // Where the platform rounds advances to whole pixels (Windows hints
-    // them), no spacing can make the columns meet: such rows are
-    // drawn with the font's own advances.
+    // Where the platform rounds advances to whole pixels (Windows hints them),
+    // no spacing can make the columns meet: there, the font's own advances.
     QFont design = font;
     design.setHintingPreference(QFont::PreferNoHinting);
     if (QFontMetricsF(font).horizontalAdvance(u' ') !=

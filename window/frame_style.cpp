@@ -16,8 +16,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    constexpr int kCaptionIndent = 6;
-    constexpr int kCaptionPadding = 2;
+    constexpr int kCaptionIndent = 6, kCaptionPadding = 2;
     QRect outline = frame->rect.adjusted(0, 0, -1, -1);
     QRect caption;
     if (!frame->text.isEmpty()) {
@@ -33,10 +32,9 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     QPalette linePalette = frame->palette;
     const Look look{linePalette.color(QPalette::Window), highContrast,
                     linePalette.color(QPalette::WindowText)};
-    for (const QPalette::ColorRole half : {QPalette::Light, QPalette::Dark}) {
+    for (const QPalette::ColorRole half : {QPalette::Light, QPalette::Dark})
         if (half == QPalette::Light || highContrast)
             linePalette.setColor(half, LineColourOn(linePalette.color(half), look));
-    }
     painter->save();
     painter->setClipRegion(QRegion(frame->rect).subtracted(caption));
     qDrawShadeRect(painter, outline, linePalette, true, 1);

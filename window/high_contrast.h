@@ -1,11 +1,7 @@
-// Whether the user asked the system for high contrast. On Windows, the
-// accessibility setting (SPI_GETHIGHCONTRAST); a switch there also changes
-// the system colours, which reaches the window as a palette change. On Linux,
-// what the desktop tells through the settings portal: GNOME's high-contrast
-// switch (org.gnome.desktop.a11y.interface high-contrast), or the
-// appearance portal's contrast where the desktop has it; a switch arrives as
-// the portal's SettingChanged, read without delaying the start. One file for
-// each: high_contrast_win.cpp, high_contrast_portal.cpp.
+// Whether the user asked the system for high contrast: on Windows its
+// accessibility setting (high_contrast_win.cpp); on Linux what the desktop
+// tells through the settings portal, read without delaying the start
+// (high_contrast_portal.cpp).
 #pragma once
 
 #include <QObject>

@@ -24,9 +24,8 @@ protected:
 };
 
 // Window managers shorten a title that does not fit their title bar, so every
-// box is at least as wide as its title in a bold title font beside the bar's
-// icon and three buttons, and never narrower than 240 pixels. Qt sizes in
-// device-independent pixels, so these hold at every scale.
+// box is as wide as its title in bold beside the bar's icon and three buttons,
+// and 240 pixels at least (device-independent: the same at every scale).
 void WidenToTitle(QMessageBox& box) {
     constexpr int kTitleBarControls = 4 * 40;  // icon and buttons
     constexpr int kLeast = 240;

@@ -6,10 +6,9 @@
 namespace velkiro {
 namespace {
 
-// Qt 6.4's QIcon takes the 2x bitmap only at a ratio of exactly 2. Between
-// 1 and 2 (fractional scaling), the 2x bitmap scaled down smoothly is sharper
-// than the 1x one stretched, which is what Qt 6.8's QIcon does itself (the
-// same pixels at 1.5x).
+// Qt 6.4's QIcon takes the 2x bitmap only at a ratio of exactly 2. Between 1
+// and 2 the 2x bitmap scaled down smoothly is sharper than the 1x stretched,
+// and is what Qt 6.8's QIcon draws itself (the same pixels at 1.5x).
 QPixmap PictureAt(const QIcon& icon, QSize size, qreal ratio) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (ratio > 1 && ratio != 2) {
@@ -44,10 +43,9 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     const int captionHeight = option.fontMetrics.height();
     const int top = (height() - pictureSize.height() - kGap - captionHeight) / 2;
     QPoint pressed;
-    if (isDown()) {
+    if (isDown())
         pressed = {style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                    style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this)};
-    }
     painter.drawPixmap(QPoint((width() - pictureSize.width()) / 2, top) + pressed,
                        PictureAt(icon(), pictureSize, devicePixelRatio()));
     const QRect captionBox(0, top + pictureSize.height() + kGap, width(), captionHeight);

@@ -25,6 +25,7 @@ bool ResultLabel::copySelection() const {
     return true;
 }
 
+// An unfocused selection has no colour on some platforms, such as Windows.
 void ResultLabel::drawSelectionAsFocused() {
     QPalette own = palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})

@@ -8,13 +8,9 @@ class QMenu;
 namespace velkiro {
 
 // A result: selectable with the mouse, all of it at a double-click or, once
-// Tab has reached it, at Ctrl+A; copied whole from its menu (the right
-// button, the menu key or Shift+F10). Only a shown result takes the focus,
-// after the buttons, and shows it as a dotted frame in the window's text
-// colour. Its selection is drawn as a focused one
-// (an unfocused selection has no colour on some platforms, such as Windows).
-// One selection among the results at a time, so Ctrl+C copies the one made
-// last.
+// Tab has reached it (only a shown result takes the focus), at Ctrl+A; copied
+// whole from its menu (the right button, the menu key or Shift+F10). One
+// selection among the results at a time, so Ctrl+C copies the one made last.
 class ResultLabel final : public QLabel {
     Q_OBJECT
 
