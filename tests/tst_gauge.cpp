@@ -48,6 +48,7 @@ private slots:
             {"no digit before the separator", ".5", "7.787 47.621"},
             {"the separator alone", ".", "not a number"},
             {"white space inside", "1 2", "not a number"},
+            {"an exponent letter last", "12E", "not a number"},
             {"leading zeros count for nothing", QString(500, '0') + "1", "7.348 42.408"},
             // A group separator groups three digits, or the text is not a number.
             {"groups of three after one to three", "123,456,789.5", "0 0"},
@@ -95,12 +96,14 @@ private slots:
     // half goes its own way, no result is ever "-0", and past the thousandths
     // that a double can tell apart every digit it holds is written.
     void writesThousandths() {
+        // clang-format off
         const std::pair<double, const char*> cases[] = {
-            {0.0625, "0,062"}, {0.1875, "0,188"}, {0.0025, "0,003"}, {1.0005, "1"}, {-0.0004, "0"},
+            {0.0625, "0,062"}, {0.1875, "0,188"}, {0.0025, "0,003"}, {1.0005, "1"},
+            {-0.0004, "0"}, {-0.0625, "-0,062"},
             {4440060700521.9424, "4440060700521,942"},  // times 1000 is no longer exact
             {15875713068892.781, "15875713068892,781"}, {1e20, "100000000000000000000"}};
-        for (const auto& [value, text] : cases)
-            QCOMPARE(gauge::WriteThousandths(value, ","), text);
+        // clang-format on
+        for (const auto& [value, text] : cases) QCOMPARE(gauge::WriteThousandths(value, ","), text);
     }
 };
 

@@ -30,10 +30,11 @@ bool SwitchHighContrast(bool on) {
 // keypad), "click NAME", "select NAME" (a double-click on a result), "menu
 // NAME" (a right click), "yes" (the question is to be answered Sì, not No).
 // A menu that opens has its first entry chosen. Then `inspect` looks at it.
-// Gives what the user saw: the boxes, menus and clipboard texts met, each
-// control that took the focus after "Text1" (as ">NAME", with what a screen
-// reader says of a result), and after "=" the input, the two results and how
-// it ended.
+// Gives what the user saw: the boxes (and whether one is narrower than 240
+// pixels, where a title bar would cut its title), menus and clipboard texts
+// met, each control that took the focus after "Text1" (as ">NAME", with what
+// a screen reader says of a result), and after "=" the input (past 20
+// characters cut, with its length), the two results and how it ended.
 QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& inspect = {}) {
     velkiro::Form1 form;  // in Italian: ctest sets the language
     QString seen, focus = "Text1";
@@ -46,7 +47,7 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
         seen += '[' + box->windowTitle() + (box->icon() ? " (!) " : " ") + box->text();
         for (auto* button : box->buttons())
             seen += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
-        seen += ']';
+        seen += box->width() < 240 ? " (narrower than 240)]" : "]";
         if (yes || box->buttons().size() == 1) return QTest::keyClick(box, Qt::Key_Return);
         box->buttons().last()->click();  // No
     });
@@ -104,7 +105,8 @@ QString Play(const QString& steps, const std::function<void(velkiro::Form1&)>& i
     });
     form.show();
     const int status = QApplication::exec();
-    seen += " = " + form.findChild<QLineEdit*>()->text().left(20);
+    const QString typed = form.findChild<QLineEdit*>()->text();
+    seen += " = " + typed.left(20) + (typed.size() > 20 ? QString("(%1)").arg(typed.size()) : "");
     for (const char* result : {"Label3", "Label10"})
         seen += '/' + form.findChild<QLabel*>(result)->text();
     if (status != -2) seen += QStringLiteral(" exit %1").arg(status);
@@ -182,6 +184,52 @@ private slots:
         });
     }
 
+    // A face counts as dark by its luminance, down to the faintest grey above
+    // black: there the fixed colours are drawn lighter; on a light face, as they are.
+    void darkFacesLightenTheColours() {
+        const QColor blue(0, 0, 192);
+        const std::pair<QColor, bool> faces[] = {
+            {QColor(8, 8, 8), true}, {QColor(100, 100, 100), true}, {QColor(140, 140, 140), false}};
+        for (const auto& [face, dark] : faces) {
+            const QColor drawn = velkiro::TextColourOn(blue, {face, false, Qt::white});
+            QVERIFY2((drawn.lightness() > blue.lightness()) == dark, qPrintable(face.name()));
+        }
+    }
+
+    // A screen reader names the input; the results say theirs as they take
+    // the focus.
+    void inputIsNamed() {
+        const velkiro::Form1 form;
+        const auto* input = QAccessible::queryAccessibleInterface(form.findChild<QLineEdit*>());
+        QCOMPARE(input->text(QAccessible::Name), "Calibro AWG");
+    }
+
+    // A window opened in high contrast starts in it.
+    void opensInHighContrast() {
+#ifdef Q_OS_WIN
+        QSKIP("Wine reports no high contrast");
+#endif
+        QVERIFY(SwitchHighContrast(true));
+        Play("type 12", [](velkiro::Form1& form) {
+            const auto* section = form.findChild<QLabel*>("Label10");
+            QTRY_VERIFY(section->palette().color(QPalette::WindowText) != Qt::magenta);
+        });
+    }
+
+    // OK shows the default frame, as the button Enter presses, but while
+    // another button has the focus, which is then the one Enter presses.
+    void okIsTheDefaultOffTheOtherButtons() {
+        Play("type 12|key Return", [](velkiro::Form1& form) {
+            const auto* ok = form.findChild<QPushButton*>("Command1");
+            const std::pair<const char*, bool> focus[] = {
+                {"Command2", false}, {"Text1", true}, {"Command3", false}, {"Label3", true}};
+            for (const auto& [name, okDefault] : focus) {
+                form.findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
+                QVERIFY2(ok->isDefault() == okDefault, name);
+            }
+        });
+    }
+
     void scenario_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("seen");
@@ -212,8 +260,12 @@ private slots:
             "type 12|key Return|select Label3|select Label10|key Ctrl+C,Ctrl+A,Ctrl+C|"
             "click Command1|select Label3|key Ctrl+C",
             "[clipboard 3,309][clipboard 12] >Command1[clipboard 2,053] = 12/2,053/3,309");
+        row("Ctrl+A on a result takes the selection from the other, for Ctrl+C",
+            "type 12|key Return|select Label3|key Tab,Tab,Tab,Tab,Tab,Ctrl+A,Ctrl+C",
+            " >Command1 >Command2 >Command3" + diameter + section +
+                "[clipboard 3,309] = 12/2,053/3,309");
         row("a pasted megabyte of digits is a gauge", "key Ctrl+V,Return",
-            "= 77777777777777777777/0/0");
+            "= 77777777777777777777(1000000)/0/0");
         row("Tab visits the controls, then results once shown; Esc nothing; Space resets",
             "key Tab,Tab,Tab,Tab|type 12|key Return,Esc,Tab,Tab,Tab,Tab,Tab,Esc,Tab,Tab,Tab,"
             "Space",

@@ -49,7 +49,6 @@ HighContrast::HighContrast(QObject* parent) : QObject(parent) {
                 [this, group, key](QDBusPendingCallWatcher* call) {
                     const QDBusPendingReply<QVariant> reply = *call;
                     if (reply.isValid()) take(group, key, Unwrapped(reply.value()));
-                    call->deleteLater();
                 });
     }
 }
