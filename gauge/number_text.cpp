@@ -140,8 +140,8 @@ long long Thousandths(double x) {
 // The thousandths as an integer, with a separator: std::to_chars with a precision of 3
 // writes the same text, but too slowly for the benchmark's target.
 std::string WriteThousandths(double x, std::string_view decimalSeparator) {
-    if (!(std::fabs(x) < kWholeThousandths)) {  // the double's own digits
-        char buffer[400];                       // at most 309 integer digits
+    if (!(std::fabs(x) < kWholeThousandths)) {
+        char buffer[400];  // the double's own digits, at most 309 before the point
         std::string text(buffer,
                          std::to_chars(buffer, std::end(buffer), x, std::chars_format::fixed).ptr);
         if (const std::size_t point = text.find('.'); point != std::string::npos)
