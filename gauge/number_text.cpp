@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -115,46 +114,15 @@ std::optional<double> ReadNumber(std::string_view text, const NumberFormat& form
     return negative ? -magnitude : magnitude;
 }
 
-namespace {
-
-// Beyond this magnitude a double's spacing exceeds 0.002, so the nearest
-// multiple of 0.001 always rounds back to the same double.
-constexpr double kWholeThousandths = 0x1p43;
-
-// The whole number of thousandths nearest to the exact value of x, exact
-// halves to even, for |x| below kWholeThousandths.
-long long Thousandths(double x) {
-    // x * 1000 is product + residual exactly; the residual decides only when
-    // the product alone sits exactly on a half.
-    const double product = x * 1000;
-    const double residual = std::fma(x, 1000, -product);
-    const double below = std::floor(product);
-    const double aboveHalf = (product - below) - 0.5;  // exact
-    bool up = aboveHalf > 0 || (aboveHalf == 0 && residual > 0);
-    if (aboveHalf == 0 && residual == 0) up = std::fmod(below, 2) != 0;  // a true tie: to even
-    return static_cast<long long>(below) + (up ? 1 : 0);
-}
-
-}  // namespace
-
-// The thousandths as an integer, with a separator: std::to_chars with a precision of 3
-// writes the same text, but too slowly for the benchmark's target.
 std::string WriteThousandths(double x, std::string_view decimalSeparator) {
-    if (!(std::fabs(x) < kWholeThousandths)) {
-        char buffer[400];  // the double's own digits, at most 309 before the point
-        std::string text(buffer,
-                         std::to_chars(buffer, std::end(buffer), x, std::chars_format::fixed).ptr);
-        if (const std::size_t point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, decimalSeparator);
-        return text;
-    }
-    const long long thousandths = Thousandths(x);
-    std::string text = std::to_string(std::llabs(thousandths));
-    if (text.size() < 4) text.insert(0, 4 - text.size(), '0');  // a whole digit at least
-    const std::size_t point = text.size() - 3;
-    text.erase(std::max(point, text.find_last_not_of('0') + 1));  // no trailing zeros
-    if (text.size() > point) text.insert(point, decimalSeparator);
-    if (thousandths < 0) text.insert(0, 1, '-');
+    char buffer[400];  // at most 309 digits before the point, and 3 after it
+    std::string text(
+        buffer, std::to_chars(buffer, std::end(buffer), x, std::chars_format::fixed, 3).ptr);
+    text.erase(text.find_last_not_of('0') + 1);  // "2.050" is written "2.05", "2.000" "2."
+    if (text.ends_with('.')) text.pop_back();
+    if (text == "-0") return "0";  // a negative that rounds to zero
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
     return text;
 }
 
