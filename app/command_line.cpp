@@ -13,13 +13,14 @@ namespace {
 // command line as it starts: those of every platform, of the widgets, and of
 // X11, as the documentation of the constructors of QGuiApplication and
 // QApplication lists them ("Supported Command Line Options", and the X11
-// ones). Each is a word after one dash or two; a value follows it, or an "=".
+// ones). Each is a word after one dash or two; its value follows as the next
+// word, or also after an "=" for the two that the toolkit reads so.
 constexpr const char* kSwitches[] = {"h", "help", "version",  // the program's
                                      "reverse", "widgetcount", "nograb", "dograb"};
 constexpr const char* kOptionsWithValue[] = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "style", "stylesheet", "display", "name", "visual", "geometry",
-    "icon", "title"};
+    "qwindowtitle", "session", "display", "name", "visual", "geometry", "icon", "title"};
+constexpr const char* kOptionsWithValueOrEquals[] = {"style", "stylesheet"};
 
 // What the command line asks for: the usage, the version, a platform; or,
 // in `wrong`, why it is refused.
@@ -54,7 +55,10 @@ Request Read(const QStringList& arguments) {
             if (withValue) refuse(QStringLiteral("l'opzione '%1' non accetta valori").arg(typed));
             request.help |= name == u"h" || name == u"help";
             request.version |= name == u"version";
-        } else if (!among(kOptionsWithValue)) {
+        } else if (among(kOptionsWithValue) && withValue) {
+            // The toolkit would take the whole word for an option it does not know.
+            refuse(QStringLiteral("l'opzione '%1' vuole il valore dopo uno spazio").arg(typed));
+        } else if (!among(kOptionsWithValue) && !among(kOptionsWithValueOrEquals)) {
             refuse(QStringLiteral("opzione sconosciuta '%1'").arg(typed));
         } else if (!withValue && i + 1 == arguments.size()) {
             refuse(QStringLiteral("l'opzione '%1' richiede un valore").arg(typed));

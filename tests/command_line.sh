@@ -19,15 +19,16 @@ needs no display||--version|0|velkiro $2|
 names the manual||--help|0|Uso: velkiro [[]OPZIONE]*--version*man velkiro|
 toolkit's options taken||-platform offscreen -style=fusion -reverse --nope|2||\
 velkiro: opzione sconosciuta '--nope'$r
-a start passes the toolkit's warnings on|QT_QPA_PLATFORM=offscreen|-style nessuno|124||\
-*nessuno*
+-platform opens the window there, the toolkit's warnings passed on||\
+-platform offscreen -style nessuno|124||*nessuno*
 no argument after --help or --|QT_QPA_PLATFORM=offscreen|--help -- -x|2||\
 velkiro: argomento inatteso '-x'$r
 no argument, a word that is no option||12|2||velkiro: argomento inatteso '12'$r
 no value for an option of none||--version=1|2||velkiro: l'opzione '--version' non accetta valori$r
 an option without its value||-platform|2||velkiro: l'opzione '-platform' richiede un valore$r
--platform first, its value after a blank or an =|QT_QPA_PLATFORM=xcb|-platform=nessuna|1||\
-$w (-platform nessuna)$d
+-platform named first|QT_QPA_PLATFORM=xcb|-platform nessuna|1||$w (-platform nessuna)$d
+no -platform=, which the toolkit would not read||-platform=offscreen|2||\
+velkiro: l'opzione '-platform' vuole il valore dopo uno spazio$r
 QT_QPA_PLATFORM before DISPLAY|DISPLAY=:7913 QT_QPA_PLATFORM=no||1||$w (QT_QPA_PLATFORM=no)$d
 no display at all|||1||velkiro: nessun display: DISPLAY e WAYLAND_DISPLAY non sono impostate
 a display that does not answer|DISPLAY=:7913||1||$w (DISPLAY=:7913)$d
