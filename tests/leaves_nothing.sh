@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # Nothing a check writes reaches /etc or the user's real home, which the
 # checks do not use (they have a home of their own under the build tree):
-# `leaves_nothing.sh from STAMP`, before the checks, notes the time;
-# `leaves_nothing.sh since STAMP TREE...`, after them, fails on anything
-# written since in /etc, or in the home (but the project's TREEs and the
-# cache, where the Windows build keeps its Qt) under a name of what the checks
-# run: Velkiro, Wine, Qt's settings. What the other programs of a desktop in
+# `leaves_nothing.sh STAMP TREE...`, after them, fails on anything written
+# since STAMP was touched in /etc, or in the home (but the project's TREEs
+# and the cache, where the Windows build keeps its Qt) under a name of what
+# the checks run: Velkiro, Wine, Qt's settings. What the other programs of a desktop in
 # use write there passes.
 set -euo pipefail
-[ "$1" = from ] && exec touch "$2"
-stamp=$2
-shift 2
+stamp=$1
+shift
 prune=()
 for tree in "$@" "${XDG_CACHE_HOME:-$HOME/.cache}"; do
     [ ! -e "$tree" ] || prune+=(-path "$(realpath "$tree")" -prune -o)

@@ -9,6 +9,7 @@ cleanup() {
     kill $(jobs -p) 2>/dev/null && sleep 0.3 || :
     kill -9 $(jobs -p) 2>/dev/null || :
     [ -z "${WINEPREFIX:-}" ] || timeout 30 wineserver -k 2>/dev/null || :
+    fusermount3 -u -z "$tmp/doc" 2>/dev/null || :  # see own_bus
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -46,3 +47,9 @@ window_of() {
     waited 60 xdotool search --onlyvisible --name "$1"
     xdotool search --onlyvisible --name "$1" | head -1
 }
+
+# own_bus [VARIABLE...]: what the check's own session bus (dbus-run-session)
+# starts, such as the desktop's portal, sees the check's display, runtime
+# folder and these variables. The portal's document store mounts itself in
+# the runtime folder; it is unmounted at the end.
+own_bus() { dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR "$@"; }
