@@ -3,20 +3,25 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# What building, running and testing need on a bare Debian 12.
+# What building, running and testing need on a bare Debian 12 or 13, and the
+# benchmarks where VELKIRO_BENCHMARKS=ON asks for them (CI does).
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libbenchmark-dev
+    qt6-base-dev libgl-dev
     locales
 )
+[ "${VELKIRO_BENCHMARKS:-}" != ON ] || packages+=(libbenchmark-dev)
 # What only the tests need: packaging checks, the sanitizer and fuzzing
 # build (clang), static analysis, a Wayland compositor inside Xvfb, on X11
-# a window manager and a clipboard manager with a reader, a session bus,
-# and a way to read the screen's colours.
+# a window manager, Cinnamon's clipboard manager and a reader, a session
+# bus, GNOME's settings with the desktop portal that tells them, and a way
+# to read the screen's colours.
 test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-dev clang-tidy
-    weston qt6-wayland xvfb x11-utils xdotool openbox libx11-dev xclip dbus imagemagick
+    weston qt6-wayland xvfb x11-utils xdotool openbox cinnamon-settings-daemon xclip dbus
+    xdg-desktop-portal xdg-desktop-portal-gtk gsettings-desktop-schemas dconf-gsettings-backend
+    libglib2.0-bin fuse3 imagemagick
 )
 
 # The Windows build: the cross compiler, Debian's tools to fetch and patch
