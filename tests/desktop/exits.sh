@@ -2,9 +2,9 @@
 # The program ends with status 0 within 2 seconds every time the user answers
 # "Sì" to ESCI, and every time the window is closed from its title bar, on a
 # real display server inside Xvfb:
-#   exits.sh wayland RUNS TITLE PROGRAM...     native Wayland, under weston
-#   exits.sh x11 RUNS TITLE PROGRAM...         X11, under openbox
-#   exits.sh wine RUNS TITLE wine PROGRAM.exe  Wine's own windows, under openbox
+#   exits.sh wayland RUNS PROGRAM TITLE      native Wayland, under weston
+#   exits.sh x11 RUNS PROGRAM TITLE          X11, under openbox
+#   exits.sh wine RUNS PROGRAM.exe TITLE     Wine's own windows, under openbox
 # Under x11 and wine each run first converts 12 with Italian settings (as
 # ctest gives the checks) and copies a result, and once the program has ended
 # the clipboard, read by xclip, must still hold it: on X11 Cinnamon's
@@ -12,10 +12,9 @@
 # (on a session bus: x11 runs under dbus-run-session); under Wine it stays
 # with the system, as on Windows. The window is found by its TITLE.
 source "$(dirname "$0")/../lib.sh"
-mode=$1 runs=$2 title=$3
-shift 3
+mode=$1 runs=$2 program=$3 title=$4
 start_x ${mode/wayland/bare}
-close=(key alt+F4)  # what openbox's close button sends, too
+close=(key alt+F4) launch=()  # what openbox's close button sends, too
 shown() { window_of "$title" >/dev/null && sleep 0.5; }
 asked() { window_of Conferma; }
 case $mode in
@@ -39,6 +38,7 @@ x11)
     own_bus
     csd-clipboard &>/dev/null &
     waited 10 xdotool search --classname csd-clipboard ;;
+wine) launch=(wine) ;;
 esac
 clipboard() { timeout 10 xclip -o -selection clipboard; }
 # copy N: convert 12, then, from the keyboard, copy the diameter through its
@@ -56,7 +56,7 @@ copy() {
 }
 for way in yes close; do
     for run in $(seq "$runs"); do
-        "$@" &>/dev/null &
+        "${launch[@]}" "$program" &>/dev/null &
         shown
         esci=(Tab Tab Tab)  # from the input; from the diameter, back once
         [ "$mode" = wayland ] || { copied=$(copy "$run") && esci=(shift+Tab); }

@@ -10,7 +10,7 @@ source "$(dirname "$0")/../lib.sh"
 export WINEPREFIX=$tmp/wine
 unzip -q "$1" -d "$tmp"
 program=$(echo "$tmp"/velkiro-*-win64/velkiro.exe) title=$2 c=$WINEPREFIX/drive_c
-"$(dirname "$0")/../desktop/exits.sh" wine 10 "$title" wine "$program"
+"$(dirname "$0")/../desktop/exits.sh" wine 10 "$program" "$title"
 
 start_x
 for run in --version:0 --help:0 --no-such-option:2; do
