@@ -48,6 +48,14 @@ window_of() {
     xdotool search --onlyvisible --name "$1" | head -1
 }
 
+# open_velkiro PROGRAM TITLE: the program on X11, converting 12 as typed; its
+# window in $window, its process in $velkiro, what it said in $tmp/said.
+open_velkiro() {
+    QT_QPA_PLATFORM=xcb "$1" &>"$tmp/said" &
+    velkiro=$! window=$(window_of "$2")
+    xdotool type --delay 50 12 && xdotool key Return sleep 0.5
+}
+
 # own_bus [VARIABLE...]: what the check's own session bus (dbus-run-session)
 # starts, such as the desktop's portal, sees the check's display, runtime
 # folder and these variables. The portal's document store mounts itself in

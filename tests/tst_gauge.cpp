@@ -1,7 +1,6 @@
 // The arithmetic as the window uses it: typed text in, a refusal or the two
 // results out, in three locales, with the C library set to Italian.
 #include <QTest>
-#include <charconv>
 #include <clocale>
 
 #include "gauge.h"
@@ -79,17 +78,6 @@ private slots:
         const QString shown = refusals[static_cast<int>(gauge::CheckGauge(typed, format))] + ' ' +
                               QString::fromStdString(diameter + ' ' + section);
         QTEST(shown.simplified(), "outcome");
-    }
-
-    // Text in the C grammar reads as the nearest double, as std::from_chars
-    // finds it, just past the 15 digits and the powers of ten that a double
-    // holds exactly.
-    void readsTheNearestDouble() {
-        for (const std::string text : {"0.009011712495427841", "1e23", "3e-23"}) {
-            double nearest = 0;
-            std::from_chars(text.data(), text.data() + text.size(), nearest);
-            QVERIFY2(gauge::ReadNumber(text, {".", ","}) == nearest, text.c_str());
-        }
     }
 
     // Exact halves go to the even thousandth, a double just above or below a

@@ -21,14 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         text.find_first_not_of("0123456789.eE+-") == text.npos &&
         gauge::ReadNumber(text, {".", ""}) != nearest)
         std::abort();
+    using enum gauge::GaugeCheck;
     const gauge::NumberFormat italian{",", "."};
     const gauge::GaugeCheck check = gauge::CheckGauge(text, italian);
     const std::optional<double> number = gauge::ReadNumber(text, italian);
-    if ((check == gauge::GaugeCheck::Missing) != text.empty()) std::abort();
-    if ((check == gauge::GaugeCheck::NotNumber) != (!text.empty() && !number)) std::abort();
-    if ((check == gauge::GaugeCheck::Accepted) != (number && *number > 0)) std::abort();
-    if (check != gauge::GaugeCheck::Accepted) return 0;
-    const auto [diameter, section] = gauge::ConvertGauge(text, italian);
-    if (!std::regex_match(diameter, plain) || !std::regex_match(section, plain)) std::abort();
+    const auto [diameter, section] = gauge::ConvertGauge(text, italian);  // none when refused
+    if ((check == Missing) != text.empty() || (check == NotNumber) != (!text.empty() && !number) ||
+        (check == Accepted) != (number && *number > 0) ||
+        (check == Accepted && !(std::regex_match(diameter, plain) &&
+                                std::regex_match(section, plain))))
+        std::abort();
     return 0;
 }

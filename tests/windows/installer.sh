@@ -13,13 +13,14 @@ c=$WINEPREFIX/drive_c custom='C:\Prove di installazione\Velkiro è già qui'
 me=$c/users/${USER:-$(id -un)}/AppData  # as Wine names the user's folder
 declare -A folders=([user]=$me/Local/Programs/Velkiro [all]="$c/Program Files/Velkiro"
     [custom]="$(winepath -u "$custom")") links=([user]=$me/Roaming [all]=$c/ProgramData)
-declare -A roots=([user]=HKCU [all]=HKLM)
+    roots=([user]=HKCU [all]=HKLM)
 entries='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 start_x
 
 # The commands. Each runs a Windows command line as typed at a command prompt
 # (NSIS takes /D= and _?= unquoted, to the end of the line), through a script
 # of cmd's own, as tools such as winget run an entry's strings.
+query() { timeout 60 wine reg query "$@"; }
 typed() {
     printf '@echo off\r\n%s\r\nexit %%errorlevel%%\r\n' "$*" | iconv -t CP850 >"$c/typed.cmd"
     timeout 120 wine cmd /c 'C:\typed.cmd'
@@ -29,11 +30,11 @@ older() { typed "$(winepath -w "$tmp/setup-0.99.exe")" "$@"; }
 from_folder() { typed "\"$(winepath -w "${folders[$1]}")\\Uninstall.exe\"" "${@:2}"; }
 values() {  # SCOPE: the entry's values, a line each, as NAME VALUE
     # reg writes in the console's OEM code page, 850 with Italian settings.
-    timeout 60 wine reg query "${roots[$1]}\\$entries\\Velkiro" | iconv -f CP850 | tr -d '\r' |
+    query "${roots[$1]}\\$entries\\Velkiro" | iconv -f CP850 | tr -d '\r' |
         sed -nE 's/^ +([A-Za-z]+) +REG_[A-Z_]+ +/\1 /p'
 }
-quiet() { typed "$(values "$1" | sed -n 's/^QuietUninstallString //p')"; }
-plain() { typed "$(values "$1" | sed -n 's/^UninstallString //p')"; }
+quiet() { typed "$(values "$1" | sed -n "s/^${2-Quiet}UninstallString //p")"; }
+plain() { quiet "$1" ''; }
 on_windows() { timeout 60 wine winecfg -v "$1"; }
 start_velkiro() {
     wine "${folders[user]}/velkiro.exe" &>/dev/null & velkiro=$! && window_of "$title"
@@ -59,7 +60,7 @@ nothing() {
     local left
     left=$(find "$c" -iname '*velkiro*' -o -iname "*$vendor*" -o -iname '~nsu*' -o -iname 'ns*.cmd'
         for root in HKCU HKLM; do
-            timeout 60 wine reg query "$root\\Software" /s | grep -a -i -E "velkiro|$vendor" ||
+            query "$root\\Software" /s | grep -a -i -E "velkiro|$vendor" ||
                 [ "${PIPESTATUS[0]}" = 0 ] || echo "no query of $root"
         done)
     [ -z "$left" ] || { echo "left behind:" && echo "$left" && return 1; }
@@ -74,7 +75,7 @@ installed() {  # SCOPE FOLDER
         diff <(cd "$folder" && find . -type f | sort) \
             <( (cd "$staged" && find . -type f && echo ./Uninstall.exe) | sort) &&
         cmp "$folder/velkiro.exe" "$staged/velkiro.exe" &&  # the zip's own bytes
-        [ "$(timeout 60 wine reg query "${roots[$1]}\\$entries" | grep -c -i velkiro)" = 1 ] &&
+        [ "$(query "${roots[$1]}\\$entries" | grep -c -i velkiro)" = 1 ] &&
         diff <(values "$1" | sort) <(sort <<EOT
 DisplayIcon $in\\velkiro.exe
 DisplayName $name
