@@ -27,7 +27,7 @@ bool Tell(const char* group, const char* key, const QVariant& value) {
     changed << group << key << QVariant::fromValue(QDBusVariant(value));
     // The bus answers a call after it has passed on what was sent before it.
     const bool told = portal && bus.send(changed) &&
-                      bus.interface()->isServiceRegistered("org.freedesktop.portal.Desktop").value();
+                      bus.interface()->isServiceRegistered(bus.baseService()).value();
     QCoreApplication::processEvents();
     return told;
 #endif
