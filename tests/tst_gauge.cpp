@@ -42,7 +42,7 @@ private slots:
             {"a negative gauge is refused", "-3", "not positive"},
             {"however small", "-1e-330", "not positive"},
             // The reader's grammar, at its edges.
-            {"blanks, plus, a group, exponent E", "  +0,012E0  ", "2.053 3.309"},
+            {"blanks, plus, a group, exponent E unsigned", "  +0,001.2E1  ", "2.053 3.309"},
             {"no digit after the separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
             {"no digit before the separator", ".5", "7.787 47.621"},
             {"the separator alone", ".", "not a number"},
