@@ -12,7 +12,7 @@ setup=$build/velkiro-$version-setup.exe staged=$build/downloads/velkiro-$version
 c=$WINEPREFIX/drive_c custom='C:\Prove di installazione\Velkiro è già qui'
 me=$c/users/${USER:-$(id -un)}/AppData  # as Wine names the user's folder
 declare -A folders=([user]=$me/Local/Programs/Velkiro [all]="$c/Program Files/Velkiro"
-    [custom]="$(winepath -u "$custom")") links=([user]=$me/Roaming [all]=$c/ProgramData)
+    [custom]="$(winepath -u "$custom")") links=([user]=$me/Roaming [all]=$c/ProgramData) \
     roots=([user]=HKCU [all]=HKLM)
 entries='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 start_x
