@@ -60,11 +60,11 @@ Request Read(const QStringList& arguments) {
             refuse(QStringLiteral("l'opzione '%1' vuole il valore dopo uno spazio").arg(typed));
         } else if (!among(kOptionsWithValue) && !among(kOptionsWithValueOrEquals)) {
             refuse(QStringLiteral("opzione sconosciuta '%1'").arg(typed));
-        } else if (!withValue && i + 1 == arguments.size()) {
-            refuse(QStringLiteral("l'opzione '%1' richiede un valore").arg(typed));
-        } else {
-            const QString value = withValue ? argument.section(u'=', 1) : arguments[++i];
-            if (name == u"platform") request.platform = typed + u' ' + value;
+        } else if (!withValue) {  // the value is the next word
+            if (++i == arguments.size())
+                refuse(QStringLiteral("l'opzione '%1' richiede un valore").arg(typed));
+            else if (name == u"platform")
+                request.platform = typed + u' ' + arguments[i];
         }
     }
     return request;
