@@ -18,6 +18,7 @@ namespace {
 // contrast: there, it is off.
 bool Tell(const char* group, const char* key, const QVariant& value) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(group) Q_UNUSED(key)
     return !value.toBool();
 #else
     QDBusConnection bus = QDBusConnection::sessionBus();
