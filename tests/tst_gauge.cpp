@@ -46,6 +46,7 @@ private slots:
             {"no digit after the separator, exponent D", "1200000000000.D-11", "2.053 3.309"},
             {"no digit before the separator", ".5", "7.787 47.621"},
             {"the separator alone", ".", "not a number"},
+            {"blanks alone", " \t ", "not a number"},
             {"white space inside", "1 2", "not a number"},
             {"an exponent letter last", "12E", "not a number"},
             {"leading zeros count for nothing", QString(500, '0') + "1", "7.348 42.408"},
