@@ -110,7 +110,8 @@ passed=0
 while IFS='|' read -r what status then command; do
     got=0
     eval "$command" &>>"${row_log:=$tmp/rows}" || got=$?
-    [ "$got" = $((status % 256)) ] || { echo "$what: status $got, not $status" && exit 1; }
+    [ "$got" = $((status % 256)) ] ||
+        { echo "$what: status $got, not $status" && tail "$row_log" && exit 1; }
     # Uninstallers' copies of themselves end too, unless Velkiro runs.
     xdotool search --onlyvisible --name "$title" >/dev/null || timeout 60 wineserver -w
     [[ $then == *[a-z]\ [a-z]* ]] && then="installed $then"
