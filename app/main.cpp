@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "command_line.h"
+#include "dark_mode.h"
 #include "form1.h"
 #include "start_failure.h"
 #include "toolkit_texts.h"
@@ -22,6 +23,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setDesktopFileName(QStringLiteral(VELKIRO_APP_ID));
     QApplication::installTranslator(new velkiro::ToolkitTexts(&*app));
+#ifdef Q_OS_WIN
+    velkiro::FollowDarkMode();
+#endif
     velkiro::Form1 form1;
     form1.show();
     const int status = QApplication::exec();

@@ -46,6 +46,20 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# release_sources DIR RELEASE: this machine's own apt entries for its
+# release, as they stand, written into DIR for another release (its
+# -updates and -security suites too): mmdebstrap then makes a root of that
+# release from the machine's own mirror or proxy.
+release_sources() {
+    local dir=$1 target=$2 release file
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    mkdir -p "$dir"
+    for file in $(grep -l -s -E "\\b$release\\b" /etc/apt/sources.list \
+        /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources); do
+        sed -E "s/\\b$release\\b/$target/g" "$file" >"$dir/$(basename "$file")"
+    done
+}
+
 # Italian and English settings, for the checks that run the program as a
 # user with them would.
 ensure_locales() {
