@@ -12,10 +12,10 @@ for run in --version:0 --help:0 --no-such-option:2; do
     timeout 20 wine "$program" ${run%:*} &>/dev/null && status=0 || status=$?
     [ $status = "${run##*:}" ] || { echo "velkiro.exe ${run%:*}: status $status" && exit 1; }
 done
-# The help names the README and arrives whole: into a file redirected by
-# cmd as UTF-8, into a console (a terminal's, as Wine's console then is) as
-# Unicode, however the console is handed over.
-for how in "%s --help >C:\\help.txt" "%s --help" "start /wait %s --help"; do
+# The help names the README and arrives whole: on the standard output
+# redirected by cmd into a file, as UTF-8; into a console (a terminal's, as
+# Wine's console then is) as Unicode, however the console is handed over.
+for how in "%s --help >C:\\help.txt 2>nul" "%s --help" "start /wait %s --help"; do
     printf "@$how\r\n" "$(winepath -w "$program")" >"$c/help.cmd" && rm -f "$c/help.txt"
     shown=$(timeout 20 script -qec 'wine cmd /c C:\\help.cmd' /dev/null && cat "$c/help.txt" || :)
     grep -q 'mm²' <<<"$shown" && grep -q README.txt <<<"$shown" || { echo "$how: $shown"; exit 1; }
