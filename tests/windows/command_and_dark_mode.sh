@@ -51,4 +51,3 @@ light() { looks 'mean > .18' 1 && convert $shot -crop ${texts[0]} txt:- | grep -
 waited 5 dark
 switch 1 && waited 5 light
 switch 0 && waited 5 dark
-echo "As a command, and in dark mode"

@@ -23,7 +23,7 @@ start_x
 query() { timeout 60 wine reg query "$@"; }
 typed() {
     printf '@echo off\r\n%s\r\nexit %%errorlevel%%\r\n' "$*" | iconv -t CP850 >"$c/typed.cmd"
-    timeout 120 wine cmd /c 'C:\typed.cmd'
+    timeout 120 script -qec 'wine cmd /c C:\\typed.cmd' /dev/null  # a terminal: no console window
 }
 setup() { typed "$(winepath -w "$setup")" "$@"; }
 older() { typed "$(winepath -w "$tmp/setup-0.99.exe")" "$@"; }
