@@ -26,10 +26,11 @@ test_packages=(
 
 # The Windows build: the cross compiler, Debian's tools to fetch and patch
 # Qt's source, NSIS and zip; and for its checks, Wine with its fonts in Xvfb
-# under a window manager, a clipboard reader and a way to read the screen.
+# under a window manager (xvfb-run, for the benchmark), a clipboard reader
+# and a way to read the screen.
 windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev patch git
-    nsis zip unzip wine wine64 fonts-wine xvfb x11-utils xdotool openbox xclip imagemagick
+    nsis zip unzip wine wine64 fonts-wine xvfb xauth x11-utils xdotool openbox xclip imagemagick
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
