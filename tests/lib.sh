@@ -56,6 +56,12 @@ open_velkiro() {
     xdotool type --delay 50 12 && xdotool key Return sleep 0.5
 }
 
+# A new Wine prefix of the check's own in $WINEPREFIX, its drive C: in $c.
+wine_prefix() {
+    export WINEPREFIX=$tmp/wine c=$tmp/wine/drive_c
+    "${BASH_SOURCE%/*}/windows/prefix.sh" "$WINEPREFIX"
+}
+
 # own_bus [VARIABLE...]: what the check's own session bus (dbus-run-session)
 # starts, such as the desktop's portal, sees the check's display, runtime
 # folder and these variables. The portal's document store mounts itself in

@@ -6,10 +6,9 @@
 source "$(dirname "$0")/../lib.sh"
 build=$1 title=$2
 source "$build/facts.sh"  # version, vendor
-"$(dirname "$0")/prefix.sh" "$tmp/wine"
-export WINEPREFIX=$tmp/wine
+wine_prefix
 setup=$build/velkiro-$version-setup.exe staged=$build/downloads/velkiro-$version-win64
-c=$WINEPREFIX/drive_c custom='C:\Prove di installazione\Velkiro è già qui'
+custom='C:\Prove di installazione\Velkiro è già qui'
 me=$c/users/${USER:-$(id -un)}/AppData  # as Wine names the user's folder
 declare -A folders=([user]=$me/Local/Programs/Velkiro [all]="$c/Program Files/Velkiro"
     [custom]="$(winepath -u "$custom")") links=([user]=$me/Roaming [all]=$c/ProgramData) \

@@ -3,11 +3,10 @@
 # folder with nothing else at hand: it starts, shows its window and ends well,
 # time after time, what it copied kept on the clipboard; at 150 % its window
 # is 1.5 times as large and can be neither resized nor maximised. (As a
-# command: command.sh.)
+# command: command_and_dark_mode.sh.)
 #   program.sh ZIP TITLE
 source "$(dirname "$0")/../lib.sh"
-"$(dirname "$0")/prefix.sh" "$tmp/wine"
-export WINEPREFIX=$tmp/wine
+wine_prefix
 unzip -q "$1" -d "$tmp"
 program=$(echo "$tmp"/velkiro-*-win64/velkiro.exe) title=$2
 "$(dirname "$0")/../desktop/exits.sh" wine 10 "$program" "$title"
@@ -22,4 +21,3 @@ measured() {  # the client area, and the sizing the window manager allows
     xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -o -E 'MAXIMIZE|RESIZE' | sort -u
 }
 waited 10 eval '[ "$(measured)" = 554x735 ]' || { echo "At 150 %:" $(measured); exit 1; }
-echo "velkiro.exe as a user meets it"
