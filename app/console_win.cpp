@@ -19,7 +19,7 @@ void Print(std::FILE* stream, const QString& text) {
                 CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     }
-    DWORD mode = 0, written = 0;
+    DWORD mode, written;  // what the calls report, never read
     if (none(handle)) {
         MessageBoxW(nullptr, reinterpret_cast<LPCWSTR>(text.utf16()), L"Velkiro",
                     stream == stderr ? MB_ICONEXCLAMATION : MB_ICONINFORMATION);

@@ -5,20 +5,30 @@
 #   command_and_dark_mode.sh PROGRAM.exe TITLE COLOURS_CHANGED.exe
 source "$(dirname "$0")/../lib.sh"
 program=$1 changed=$3
-"$(dirname "$0")/prefix.sh" "$tmp/wine"
-export WINEPREFIX=$tmp/wine c=$tmp/wine/drive_c
+wine_prefix
 start_x
 for run in --version:0 --help:0 --no-such-option:2; do
     timeout 20 wine "$program" ${run%:*} &>/dev/null && status=0 || status=$?
-    [ $status = "${run##*:}" ] || { echo "velkiro.exe ${run%:*}: status $status" && exit 1; }
+    [ $status = "${run##*:}" ] || { echo "${run%:*}: status $status" && exit 1; }
 done
-# The help names the README and arrives whole: on the standard output
-# redirected by cmd into a file, as UTF-8; into a console (a terminal's, as
-# Wine's console then is) as Unicode, however the console is handed over.
-for how in "%s --help >C:\\help.txt 2>nul" "%s --help" "start /wait %s --help"; do
-    printf "@$how\r\n" "$(winepath -w "$program")" >"$c/help.cmd" && rm -f "$c/help.txt"
+# The help names the README and arrives whole, and only where it is sent: on
+# the standard output redirected by cmd into a file, as UTF-8 (and nothing in
+# the console from one sent to nul); into a console (a terminal's, as Wine's
+# console then is) as Unicode, however the console is handed over.
+exe=$(winepath -w "$program")
+for how in "%s --help >nul & %s --help >C:\\help.txt 2>nul" "%s --help" "start /wait %s --help"
+do
+    printf '@%s\r\n' "${how//%s/$exe}" >"$c/help.cmd" && rm -f "$c/help.txt"
     shown=$(timeout 20 script -qec 'wine cmd /c C:\\help.cmd' /dev/null && cat "$c/help.txt" || :)
-    grep -q 'mm²' <<<"$shown" && grep -q README.txt <<<"$shown" || { echo "$how: $shown"; exit 1; }
+    grep -q 'mm²' <<<"$shown" && [ "$(grep -c README.txt <<<"$shown")" = 1 ] ||
+        { echo "$how: $shown"; exit 1; }
+done
+# Started from no console, as by a shortcut: a box, which warns of a fault.
+shot=$tmp/shot.png
+for run in --help:\> --no-such-option:\<; do
+    timeout 20 wine rundll32 shell32,ShellExec_RunDLL "$exe" ${run%:*}
+    timeout 10 import -window "$(window_of ^Velkiro$)" $shot && xdotool key Return
+    [ "$(convert $shot -format "%[fx:mean.b${run#*:}mean.r]" info:)" = 1 ]
 done
 
 # Switched as Windows' settings switch it: the value, then the message.
@@ -34,7 +44,6 @@ xdotool type --delay 50 12 && xdotool key Return
 # The coloured texts, with the face around them: both results, the title and
 # the panel's heading.
 texts=(89x25+140+144 89x25+140+184 300x22+35+8 75x14+66+232)
-shot=$tmp/shot.png
 holds() {  # holds REGION FX: the region's luminance meets FX
     [ "$(convert $shot -crop "$1" -colorspace RGB -grayscale Rec709Luminance \
         -format "%[fx:$2]" info:)" = 1 ]
