@@ -16,8 +16,8 @@ done
 # the console from one sent to nul); into a console (a terminal's, as Wine's
 # console then is) as Unicode, however the console is handed over.
 exe=$(winepath -w "$program")
-for how in "%s --help >nul & %s --help >C:\\help.txt 2>nul" "%s --help" "start /wait %s --help"
-do
+for how in "%s --help >nul 2>nul & %s --help >C:\\help.txt 2>nul" "%s --help" \
+    "start /wait %s --help"; do
     printf '@%s\r\n' "${how//%s/$exe}" >"$c/help.cmd" && rm -f "$c/help.txt"
     shown=$(timeout 20 script -qec 'wine cmd /c C:\\help.cmd' /dev/null && cat "$c/help.txt" || :)
     grep -q 'mm²' <<<"$shown" && [ "$(grep -c README.txt <<<"$shown")" = 1 ] ||
