@@ -22,9 +22,10 @@ cmake --install "$build" --prefix "$work/$name" >/dev/null
     git -C "$tree" diff --quiet HEAD && from="($sources)" || from="with changes not committed"
     echo "commit $(git -C "$tree" rev-parse HEAD) $from"
     sed -n '1s/^/Qt: Debian /p; s/^patch /Qt patch /p' "$build/packaging/windows/qt-stamp"
+    release=$(. /etc/os-release && echo "$VERSION_ID")
     for package in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis zip cmake ninja-build git; do
-        echo "Debian 12 package $package $(dpkg-query -W -f='${Version}' "$package")"
+        echo "Debian $release package $package $(dpkg-query -W -f='${Version}' "$package")"
     done
 } | sed 's/$/\r/' >"$work/$name/BUILDINFO.txt"
 find "$work/$name" -exec touch -h -d "@$epoch" {} +
