@@ -136,7 +136,7 @@ toolchain $(sha256sum <"$toolchain" | cut -d' ' -f1)"
     if [ -f "$cache/qt/velkiro-stamp" ] && [ "$(cat "$cache/qt/velkiro-stamp")" = "$stamp" ]; then
         return 0
     fi
-    echo "Building Qt for Windows into $cache/qt (about 20 minutes on two cores, once)"
+    echo "Building Qt for Windows into $cache/qt (about 30 minutes on two cores, once)"
     rm -rf "$cache/source" "$cache/build" "$cache/qt"
     mkdir -p "$cache/source" "$cache/qt/licenses"
     cp "$toolchain" "$cache/qt/mingw-w64.cmake"
